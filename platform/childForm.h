@@ -1,0 +1,33 @@
+#pragma once
+// Base of every child form of the main window. It maps the VB life cycle:
+// the constructor is Form_Load, Form_Activate runs each time a menu command (or the
+// link code) shows the form, Form_Unload runs when the form is closed for good.
+// Forms are created, shown and unloaded only through the registry (childFormRegistry.h).
+
+#include <QString>
+#include <QWidget>
+
+class ChildForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChildForm(const QString& formName, QWidget* parent = nullptr);
+
+    const QString& formName() const { return name_; }
+
+    // Runs on every show through the registry; never from focus events.
+    virtual void Form_Activate() {}
+    // Stops the form's timers and releases what it holds; called before deletion.
+    virtual void Form_Unload() {}
+    // A click on the form's background (not on a control).
+    virtual void Form_Click() {}
+
+    // Client size in twips, fixed as the form declares it.
+    void setTwipsSize(int widthTwips, int heightTwips);
+    void setCaption(const QString& caption);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QString name_;
+};

@@ -1,0 +1,96 @@
+#include "platform/childFormRegistry.h"
+
+#include <QHash>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+#include "platform/childForm.h"
+
+namespace childForms {
+namespace {
+
+struct Registry {
+    QHash<QString, Factory> factories;
+    QHash<QString, QPointer<ChildForm>> instances;
+    QPointer<QMdiArea> area;
+};
+
+Registry& registry()
+{
+    static Registry r;
+    return r;
+}
+
+QWidget* frameOf(ChildForm* form)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) return sub;
+    return form;
+}
+
+} // namespace
+
+bool registerFactory(const QString& name, Factory factory)
+{
+    registry().factories.insert(name, std::move(factory));
+    return true;
+}
+
+bool isRegistered(const QString& name) { return registry().factories.contains(name); }
+
+void setMdiArea(QMdiArea* area) { registry().area = area; }
+
+ChildForm* find(const QString& name)
+{
+    auto it = registry().instances.find(name);
+    if (it == registry().instances.end()) return nullptr;
+    return it->data();
+}
+
+ChildForm* load(const QString& name)
+{
+    if (ChildForm* existing = find(name)) return existing;
+    auto factory = registry().factories.find(name);
+    if (factory == registry().factories.end()) return nullptr;
+    ChildForm* form = (*factory)();
+    registry().instances.insert(name, form);
+    if (registry().area) {
+        QMdiSubWindow* sub = registry().area->addSubWindow(form, Qt::Window | Qt::WindowTitleHint
+                                                                     | Qt::WindowMinimizeButtonHint
+                                                                     | Qt::WindowCloseButtonHint);
+        // Closing the frame unloads the form like VB's close box does.
+        sub->setAttribute(Qt::WA_DeleteOnClose, false);
+        QObject::connect(sub, &QObject::destroyed, [name] { registry().instances.remove(name); });
+    }
+    return form;
+}
+
+ChildForm* show(const QString& name)
+{
+    ChildForm* form = load(name);
+    if (!form) return nullptr;
+    QWidget* frame = frameOf(form);
+    form->show();
+    frame->show();
+    frame->raise();
+    form->Form_Activate();
+    return form;
+}
+
+void hide(const QString& name)
+{
+    if (ChildForm* form = find(name)) frameOf(form)->hide();
+}
+
+void unload(const QString& name)
+{
+    ChildForm* form = find(name);
+    if (!form) return;
+    registry().instances.remove(name);
+    form->Form_Unload();
+    QWidget* frame = frameOf(form);
+    frame->hide();
+    frame->deleteLater();
+}
+
+} // namespace childForms

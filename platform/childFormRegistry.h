@@ -1,0 +1,43 @@
+#pragma once
+// Creates child forms by name on first use, shows them inside the main window's
+// MDI area and unloads them. Each form registers its factory from its own .cpp with
+// B3_REGISTER_CHILD_FORM, so a menu command can name a form that is not built yet:
+// showing an unregistered form does nothing.
+
+#include <QString>
+#include <functional>
+
+class ChildForm;
+class QMdiArea;
+
+namespace childForms {
+
+using Factory = std::function<ChildForm*()>;
+
+bool registerFactory(const QString& name, Factory factory);
+bool isRegistered(const QString& name);
+
+// Where shown forms go; without an area (some tests) they are top-level windows.
+void setMdiArea(QMdiArea* area);
+
+// The live instance, or nullptr.
+ChildForm* find(const QString& name);
+// Creates the form when it does not exist yet (VB Load); does not show it.
+ChildForm* load(const QString& name);
+// Load, show modeless, raise, then Form_Activate. Returns nullptr when unregistered.
+ChildForm* show(const QString& name);
+// Hides the form without unloading it.
+void hide(const QString& name);
+// Form_Unload, then deletion (deferred, so a form may unload itself from a handler).
+void unload(const QString& name);
+
+template <class Form>
+Form* findAs(const QString& name) { return dynamic_cast<Form*>(find(name)); }
+
+} // namespace childForms
+
+#define B3_REGISTER_CHILD_FORM(Class)                                                              \
+    namespace {                                                                                    \
+    [[maybe_unused]] const bool registered_##Class =                                               \
+        childForms::registerFactory(QStringLiteral(#Class), [] { return new Class; });             \
+    }

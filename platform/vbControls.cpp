@@ -1,0 +1,81 @@
+#include "platform/vbControls.h"
+
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+#include "platform/twips.h"
+
+VbLabel::VbLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+
+void VbLabel::setBackColor(unsigned int bgr)
+{
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, vbColor(bgr));
+    setPalette(p);
+}
+
+void VbLabel::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit MouseDown(event->button(), event->modifiers());
+    if (event->button() == Qt::LeftButton) emit Click();
+}
+
+void VbLabel::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+void VbLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton) emit DblClick();
+}
+
+VbComboBox::VbComboBox(QWidget* parent) : QComboBox(parent)
+{
+    connect(this, &QComboBox::activated, this, [this](int) { emit Click(); });
+}
+
+void VbComboBox::setItems(const QStringList& items)
+{
+    const QSignalBlocker blocker(this);
+    QComboBox::clear();
+    addItems(items);
+    setCurrentIndex(-1);
+}
+
+void VbComboBox::AddItem(const QString& item)
+{
+    const QSignalBlocker blocker(this);
+    const int before = currentIndex();
+    addItem(item);
+    setCurrentIndex(before);
+}
+
+void VbComboBox::Clear()
+{
+    const QSignalBlocker blocker(this);
+    QComboBox::clear();
+}
+
+void VbComboBox::setListIndex(int index)
+{
+    if (index < 0 || index >= count()) index = -1;
+    if (index == currentIndex()) return;
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(index);
+    }
+    emit Click();
+}
+
+VbCheckBox::VbCheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)
+{
+    connect(this, &QCheckBox::toggled, this, [this](bool) { emit Click(); });
+}
+
+VbOptionButton::VbOptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
+{
+    connect(this, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked) emit Click();
+    });
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The VB-like controls every form uses, so the VB event rules hold everywhere:
+// - a list-position, check-box or option change made by code raises the same Click as
+//   a user's change, and only when the value changes;
+// - a user's pick of a list entry raises Click even when that entry is already chosen;
+// - a double click on a label arrives as Click then DblClick (press, release,
+//   double-click, release), which toggle cells count as two clicks.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStringList>
+
+class VbLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit VbLabel(QWidget* parent = nullptr);
+    void setCaption(const QString& caption) { setText(caption); }
+    QString caption() const { return text(); }
+    void setBackColor(unsigned int bgr);
+
+signals:
+    void Click();
+    void DblClick();
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+protected:
+    // Accepting the events keeps them from reaching the form, whose Form_Click would
+    // hide a list the label has just opened.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+class VbComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit VbComboBox(QWidget* parent = nullptr);
+
+    // Replaces the entries with no entry selected and no Click raised.
+    void setItems(const QStringList& items);
+    void AddItem(const QString& item);
+    // Removes every entry; ListIndex becomes -1 without a Click (VB Clear).
+    void Clear();
+    int ListCount() const { return count(); }
+    int ListIndex() const { return currentIndex(); }
+    // Code change: raises Click only when the position changes; out of range gives -1.
+    void setListIndex(int index);
+
+signals:
+    // Raised for a user's pick (always) and a code change of position. Handlers must
+    // ignore ListIndex -1.
+    void Click();
+};
+
+class VbCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    explicit VbCheckBox(const QString& caption = {}, QWidget* parent = nullptr);
+    int Value() const { return isChecked() ? 1 : 0; }
+    void setValue(int value) { setChecked(value != 0); }
+
+signals:
+    void Click();
+};
+
+class VbOptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit VbOptionButton(const QString& caption = {}, QWidget* parent = nullptr);
+    bool Value() const { return isChecked(); }
+    void setValue(bool value) { setChecked(value); }
+
+signals:
+    // Raised when the button becomes selected, by the user or by code.
+    void Click();
+};
