@@ -1,0 +1,61 @@
+#include "platform/commonDialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "platform/latin1.h"
+
+namespace {
+
+CommonDialogResponder& installedResponder()
+{
+    static CommonDialogResponder responder;
+    return responder;
+}
+
+// "Name (*.B3)|*.B3|All Files (*.*)|*.*" -> Qt's ";;"-separated name filters.
+QString qtFilterOf(const std::string& filter)
+{
+    const QStringList parts = toQ(filter).split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        filters << parts[i] + " (" + patterns + ")";
+    }
+    return filters.join(";;");
+}
+
+std::string showRealDialog(const CommonDialogCall& call)
+{
+    const QString start = toQ(call.fileName);
+    QFileInfo startInfo(start);
+    const QString directory = start.contains('*') ? startInfo.absolutePath() : start;
+    QFileDialog dialog(QApplication::activeWindow(), toQ(call.title), directory, qtFilterOf(call.filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (call.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, (call.flags & cdlOFNOverwritePrompt) == 0);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    }
+    if (call.flags & cdlOFNFileMustExist) dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return call.fileName;
+    return fromQ(dialog.selectedFiles().first());
+}
+
+} // namespace
+
+void SetCommonDialogResponder(CommonDialogResponder responder) { installedResponder() = std::move(responder); }
+
+void CommonDialog::ShowOpen() { run(false); }
+void CommonDialog::ShowSave() { run(true); }
+
+void CommonDialog::run(bool save)
+{
+    const CommonDialogCall call{save, Filter, Flags, FileName, DialogTitle};
+    FileName = installedResponder() ? installedResponder()(call) : showRealDialog(call);
+}
