@@ -45,9 +45,9 @@ public:
     virtual void words(int first, std::span<int16_t> values) = 0;
     virtual void words(int first, std::span<int32_t> values) = 0;
     // P: `planeCount` planes of `rows` x 48 bits, plane k from first + k * 6 * rows;
-    // element (row, column) is bit column Mod 8 of entry plane + 6 * row + column \ 8.
+    // element (row, column) is bit column % 8 of entry plane + 6 * row + column / 8.
     virtual void planes(int first, MatrixView matrix, int rows, int planeCount, PlaneValue value) = 0;
-    // M: 48 Booleans as bits, element i is bit i Mod 8 of entry first + i \ 8.
+    // M: 48 Booleans as bits, element i is bit i % 8 of entry first + i / 8.
     virtual void bitmap(int first, std::span<int16_t> flags) = 0;
     // F: 1 for true, 0 for false.
     virtual void flag(int address, int16_t& value) = 0;
