@@ -2,7 +2,6 @@
 
 #include <array>
 #include <chrono>
-#include <thread>
 
 namespace {
 
@@ -14,20 +13,18 @@ std::array<Clock::time_point, kStopwatchCount>& starts()
     return s;
 }
 
-Clock::time_point& startOf(int n) { return starts()[static_cast<std::size_t>(n < 0 || n >= kStopwatchCount ? 0 : n)]; }
+bool valid(int number) { return number >= 0 && number < kStopwatchCount; }
 
 } // namespace
 
-void RestartStopwatch(int n) { startOf(n) = Clock::now(); }
-
-int64_t StopwatchElapsedMs(int n)
+void StopwatchRestart(int number)
 {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - startOf(n)).count();
+    if (valid(number)) starts()[static_cast<std::size_t>(number)] = Clock::now();
 }
 
-void BlockOnStopwatch(int n, int64_t ms)
+int64_t StopwatchElapsedMs(int number)
 {
-    RestartStopwatch(n);
-    // Sleeping rather than spinning: the wait must not handle events, but it need not burn a core.
-    while (StopwatchElapsedMs(n) < ms) std::this_thread::sleep_until(startOf(n) + std::chrono::milliseconds(ms));
+    if (!valid(number)) return 0;
+    const auto elapsed = Clock::now() - starts()[static_cast<std::size_t>(number)];
+    return std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
 }

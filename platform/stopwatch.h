@@ -1,12 +1,11 @@
 #pragma once
-// Numbered millisecond stopwatches on a monotonic clock: stopwatch 0 times every
-// panel exchange, stopwatch 1 the connect and disconnect waits.
+// Numbered millisecond stopwatches: restart one, then read how long ago that was.
+// Stopwatch 0 times command exchanges, stopwatch 1 the connect and disconnect waits.
 
 #include <cstdint>
 
-inline constexpr int kStopwatchCount = 4;
+inline constexpr int kStopwatchCount = 8;
 
-void RestartStopwatch(int n);
-int64_t StopwatchElapsedMs(int n);
-// Restarts stopwatch n and blocks, without handling any event, until it reads `ms`.
-void BlockOnStopwatch(int n, int64_t ms);
+// Numbers outside 0..kStopwatchCount-1 are ignored (and read as 0 ms).
+void StopwatchRestart(int number);
+int64_t StopwatchElapsedMs(int number);
