@@ -120,12 +120,19 @@ public:
     void chkChangePanelPassWord_Click();
     void txtPassWord_KeyPress(int Index, int& KeyAscii);
     void txtNewPassWord_KeyPress(int Index, int& KeyAscii);
+    void DownLoadSettings();
+    void UpLoadSettings();
+    void MasterMDIMenuDisable();
+    void MasterMDIMenuEnable();
 
 private:
     void buildLinkControls();
     void buildOnLineFunctions();
     void buildPasswordFrame();
     void connectTransferControls();
+    void setTransferBusy(bool busy);
+    void endTransferActivity();
+    void resetAfterUploadFailure();
     void installMainWindowHooks();
     void showLinkTypeControls(int type);
     void showModemProgress(const char* caption, unsigned int backColor);

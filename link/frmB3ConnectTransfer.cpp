@@ -1,11 +1,80 @@
 // Download to and upload from the panel: the password frame, the block transfers and
-// their cancel button. Only the wiring is here so far; the transfers come next.
+// their cancel button.
+#include <QGroupBox>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "core/modB3Glimwarden.h"
+#include "link/commandLink.h"
+#include "link/engine/blockTransfer.h"
 #include "link/frmB3Connect.h"
+#include "platform/doEvents.h"
+#include "platform/msgBox.h"
 #include "platform/vbControls.h"
 #include "platform/vbTextBox.h"
+#include "shell/mainServices.h"
+
+namespace {
+
+const std::string kCrLf = "\r\n";
+const std::string kMayNotFunction =
+    kCrLf + "Brevantine 3 Controller May Not Function" + kCrLf + "Properly Until A Download Is Complete.";
+const std::string kHostDataCleared = kCrLf + "All Host Data Cleared.";
+
+// The connect form as the block transfer sees it: the cancel button is read between
+// blocks, the progress label and bar follow the blocks.
+class ConnectFormTransferLink final : public BlockTransferLink {
+public:
+    explicit ConnectFormTransferLink(frmB3Connect& form) : form_(form) {}
+
+    bool cancelRequested() override
+    {
+        DoEvents();
+        return form_.bCancelTransfer != 0;
+    }
+    bool exchange(const PanelCommand& command) override { return SendCommand(command); }
+    void showBlockProgress(int blocksDone, const std::string& caption) override
+    {
+        form_.pbActivityProgress->setValue(blocksDone);
+        showCaption(caption);
+    }
+    void showCaption(const std::string& caption) override
+    {
+        form_.lblActivityProgress->setCaption(QString::fromStdString(caption));
+        form_.lblActivityProgress->repaint();
+    }
+
+private:
+    frmB3Connect& form_;
+};
+
+// One digit per box: a digit replaces the box's text and moves on to the next box,
+// after the last back to the first; no key reaches the box by itself.
+void typePasswordDigit(const std::array<VbTextBox*, frmB3Connect::kPasswordBoxes>& boxes, int Index, int& KeyAscii)
+{
+    if (KeyAscii >= '0' && KeyAscii <= '9') {
+        boxes[Index]->setText(std::string(1, static_cast<char>(KeyAscii)));
+        boxes[(Index + 1) % frmB3Connect::kPasswordBoxes]->setFocus();
+    }
+    KeyAscii = 0;
+}
+
+std::array<std::string, kPasswordDigits> boxTexts(const std::array<VbTextBox*, frmB3Connect::kPasswordBoxes>& boxes)
+{
+    std::array<std::string, kPasswordDigits> texts;
+    for (int i = 0; i < kPasswordDigits; ++i) texts[i] = boxes[i]->Text();
+    return texts;
+}
+
+PasswordDigits boxDigits(const std::array<VbTextBox*, frmB3Connect::kPasswordBoxes>& boxes)
+{
+    PasswordDigits digits{};
+    for (int i = 0; i < kPasswordDigits; ++i) digits[i] = PasswordDigit(boxes[i]->Text());
+    return digits;
+}
+
+} // namespace
 
 void frmB3Connect::connectTransferControls()
 {
@@ -21,11 +90,199 @@ void frmB3Connect::connectTransferControls()
     }
 }
 
-void frmB3Connect::cmdDownLoadToB2_Click() {}
-void frmB3Connect::cmdUpLoadFromB2_Click() {}
+// --- Busy and idle --------------------------------------------------------------------
+
+void frmB3Connect::setTransferBusy(bool busy)
+{
+    cmdUpLoadFromB2->setVisible(!busy);
+    cmdDownLoadToB2->setVisible(!busy);
+    for (QWidget* control : std::initializer_list<QWidget*>{cmdConnect, cmdRefresh, cmdSetGWClock, cmdVirtualKeypad,
+                                                            cmdNetworkDiagnostics, lblPanelTime, lblPanelDate})
+        control->setEnabled(!busy);
+}
+
+// Back to idle once a transfer, or the questions before it, are over.
+void frmB3Connect::endTransferActivity()
+{
+    setTransferBusy(false);
+    lblActivityProgress->hide();
+    pbActivityProgress->hide();
+    Timer1->start();
+}
+
+void frmB3Connect::MasterMDIMenuDisable()
+{
+    DisableMainMenus();
+    cmdCancelUpDownLoad->show();
+    DoEvents();
+}
+
+void frmB3Connect::MasterMDIMenuEnable()
+{
+    EnableMainMenus();
+    cmdCancelUpDownLoad->hide();
+}
+
 void frmB3Connect::cmdCancelUpDownLoad_Click() { bCancelTransfer = VbTrue; }
-void frmB3Connect::cmdPassWordContinue_Click() {}
-void frmB3Connect::cmdPassWordCancel_Click() {}
-void frmB3Connect::chkChangePanelPassWord_Click() {}
-void frmB3Connect::txtPassWord_KeyPress(int, int&) {}
-void frmB3Connect::txtNewPassWord_KeyPress(int, int&) {}
+
+// --- Password and download --------------------------------------------------------------
+
+void frmB3Connect::cmdDownLoadToB2_Click()
+{
+    if (LinkBusy()) return;
+    Timer1->stop();
+    setTransferBusy(true);
+    chkChangePanelPassWord->setValue(0);
+    fraPassWord->show();
+    txtPassWord[0]->setFocus();
+}
+
+void frmB3Connect::txtPassWord_KeyPress(int Index, int& KeyAscii) { typePasswordDigit(txtPassWord, Index, KeyAscii); }
+void frmB3Connect::txtNewPassWord_KeyPress(int Index, int& KeyAscii) { typePasswordDigit(txtNewPassWord, Index, KeyAscii); }
+
+void frmB3Connect::chkChangePanelPassWord_Click()
+{
+    const bool ticked = chkChangePanelPassWord->Value() != 0;
+    lblNewPassWord->setVisible(ticked);
+    for (VbTextBox* box : txtNewPassWord) box->setVisible(ticked);
+    if (ticked) txtNewPassWord[0]->setFocus();
+}
+
+void frmB3Connect::cmdPassWordCancel_Click()
+{
+    setTransferBusy(false);
+    fraPassWord->hide();
+    Timer1->start();
+}
+
+void frmB3Connect::cmdPassWordContinue_Click()
+{
+    fraPassWord->hide();
+    lblActivityProgress->setCaption("Downloading Settings To Brevantine 3");
+    lblActivityProgress->show();
+    pbActivityProgress->show();
+
+    // A failed password exchange means the panel is gone: nothing is downloaded and
+    // the status poll stays off.
+    const QPointer<frmB3Connect> self(this);
+    const auto lost = [self] {
+        ConnectionLost();
+        if (!self) return;
+        self->DisconnectGW();
+        self->setTransferBusy(false);
+        self->lblActivityProgress->hide();
+        self->pbActivityProgress->hide();
+    };
+    if (!SendCommand(ReadPasswordCommand())) {
+        lost();
+        return;
+    }
+    if (!PasswordMatches(sReply, boxTexts(txtPassWord))) {
+        MsgBox("Password Invalid." + kCrLf + "Download Denied.", vbCritical, kAppTitle);
+    } else {
+        if (chkChangePanelPassWord->Value() >= 1) {
+            if (!SendCommand(WritePasswordCommand(boxDigits(txtNewPassWord)))) {
+                lost();
+                return;
+            }
+            for (int i = 0; i < kPasswordBoxes; ++i) txtPassWord[i]->setText(txtNewPassWord[i]->Text());
+        }
+        DownLoadSettings();
+    }
+    if (self) endTransferActivity();
+}
+
+void frmB3Connect::DownLoadSettings()
+{
+    // Held to the end, so that closing the main window meanwhile waits for the
+    // transfer to stop instead of pulling the form out from under it.
+    const LinkBusyScope busy;
+    // Cleared before the menus' message-loop pass, so a cancel asked for during that
+    // pass (the close of the main window) is not lost.
+    bCancelTransfer = VbFalse;
+    MasterMDIMenuDisable();
+    PackPanelImage(boxDigits(txtPassWord));
+    ConnectFormTransferLink link(*this);
+    const TransferResult result = DownloadImage(iImage, link);
+    MasterMDIMenuEnable();
+    switch (result.outcome) {
+    case TransferOutcome::Completed: MsgBox("Download Complete", vbOKOnly, "Download"); break;
+    case TransferOutcome::Cancelled: MsgBox("Manual Download Cancel." + kMayNotFunction, vbExclamation, "Download"); break;
+    case TransferOutcome::Failed:
+        MsgBox("Download Error: " + std::to_string(result.errorCode) + kMayNotFunction, vbCritical, "Error");
+        break;
+    }
+}
+
+// --- Upload ---------------------------------------------------------------------------
+
+void frmB3Connect::cmdUpLoadFromB2_Click()
+{
+    if (LinkBusy()) return;
+    Timer1->stop();
+    setTransferBusy(true);
+    lblActivityProgress->setCaption("Uploading Settings From Brevantine 3");
+    lblActivityProgress->show();
+    pbActivityProgress->show();
+
+    const QPointer<frmB3Connect> self(this);
+    const int discard = MsgBox("Discard All Host Changes?", vbYesNo + vbQuestion, kAppTitle);
+    int names = vbCancel;
+    if (discard == vbYes) {
+        bChanged = VbFalse;
+        names = MsgBox("Names Stored In The Brevantine 3 Panel Are Limited To Ten Characters." + kCrLf
+                           + "By Uploading The Names From The Brevantine 3, Any Longer Names Will Be Lost." + kCrLf
+                           + "Do You Want To Include Brevantine 3 Names In This Upload?",
+                       vbYesNoCancel + vbQuestion, kAppTitle);
+    }
+    if (!self) return;
+    if (names == vbCancel) {
+        MsgBox("Upload Cancelled", vbOKOnly, kAppTitle);
+    } else {
+        bUnpackNames = names == vbYes ? VbTrue : VbFalse;
+        UpLoadSettings();
+        AfterSettingsLoaded();
+    }
+    if (self) endTransferActivity();
+}
+
+void frmB3Connect::UpLoadSettings()
+{
+    const LinkBusyScope busy;
+    bCancelTransfer = VbFalse;
+    MasterMDIMenuDisable();
+    ConnectFormTransferLink link(*this);
+    const TransferResult result = UploadImage(iImage, link);
+    switch (result.outcome) {
+    case TransferOutcome::Completed:
+        UnpackPanelImage();
+        bChanged = VbTrue;
+        MasterMDIMenuEnable();
+        MsgBox("Upload Complete", vbOKOnly, "Upload");
+        return;
+    case TransferOutcome::Cancelled:
+        MasterMDIMenuEnable();
+        MsgBox("Manual Upload Cancel." + kHostDataCleared, vbExclamation, "Upload");
+        break;
+    case TransferOutcome::Failed:
+        MasterMDIMenuEnable();
+        MsgBox("Upload Error: " + std::to_string(result.errorCode) + kHostDataCleared, vbCritical, "Error");
+        break;
+    }
+    resetAfterUploadFailure();
+}
+
+// Nothing of a transfer that did not finish may stay: the link goes down and the whole
+// configuration, link settings included, goes back to its defaults.
+void frmB3Connect::resetAfterUploadFailure()
+{
+    DisconnectGW();
+    SetDefaultSettings();
+    if (tConfig.iComPort >= 1 && tConfig.iComPort <= kComPorts) optComPort[tConfig.iComPort - 1]->setValue(true);
+    for (int i = 0; i < 3; ++i) chkConnectionType[i]->setValue(i == iConnectionType ? 1 : 0);
+    // The controls match the reset link type after an error as after a cancel: a
+    // TCP/IP link had hidden the port buttons that the direct link needs.
+    showLinkTypeControls(iConnectionType);
+    txtPhoneNumber->setText(sPhoneNumber);
+    txtTCPIP->setText(sTCPAddress);
+}
