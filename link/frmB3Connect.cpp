@@ -183,12 +183,7 @@ void frmB3Connect::installMainWindowHooks()
 void frmB3Connect::Form_Activate()
 {
     FindComPorts();
-    // A port number outside 1..16 (a damaged file) selects no button.
-    if (tConfig.iComPort >= 1 && tConfig.iComPort <= kComPorts) optComPort[tConfig.iComPort - 1]->setValue(true);
-    for (int i = 0; i < 3; ++i) chkConnectionType[i]->setValue(i == iConnectionType ? 1 : 0);
-    showLinkTypeControls(iConnectionType);
-    txtPhoneNumber->setText(sPhoneNumber);
-    txtTCPIP->setText(sTCPAddress);
+    showLinkSettings();
     fraPassWord->setGeometry(fraPassWord->x(), fraPassWord->y(), fraPassWord->width(), twipsToPixels(2055));
     if (bConnected) Timer1->start();
 }
@@ -209,6 +204,16 @@ void frmB3Connect::FindComPorts()
         }
         optComPort[i]->setEnabled(bPortAvailable[i] != 0);
     }
+}
+
+void frmB3Connect::showLinkSettings()
+{
+    // A port number outside 1..16 (a damaged file) selects no button.
+    if (tConfig.iComPort >= 1 && tConfig.iComPort <= kComPorts) optComPort[tConfig.iComPort - 1]->setValue(true);
+    for (int i = 0; i < 3; ++i) chkConnectionType[i]->setValue(i == iConnectionType ? 1 : 0);
+    showLinkTypeControls(iConnectionType);
+    txtPhoneNumber->setText(sPhoneNumber);
+    txtTCPIP->setText(sTCPAddress);
 }
 
 void frmB3Connect::showLinkTypeControls(int type)

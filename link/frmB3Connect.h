@@ -135,6 +135,8 @@ private:
     void resetAfterUploadFailure();
     void installMainWindowHooks();
     void showLinkTypeControls(int type);
+    // The link settings of the record shown in their controls.
+    void showLinkSettings();
     void showModemProgress(const char* caption, unsigned int backColor);
     void showConnectedAppearance(int enabledPortButtons);
     void failConnect(bool serial);

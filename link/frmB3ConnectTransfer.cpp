@@ -278,11 +278,7 @@ void frmB3Connect::resetAfterUploadFailure()
 {
     DisconnectGW();
     SetDefaultSettings();
-    if (tConfig.iComPort >= 1 && tConfig.iComPort <= kComPorts) optComPort[tConfig.iComPort - 1]->setValue(true);
-    for (int i = 0; i < 3; ++i) chkConnectionType[i]->setValue(i == iConnectionType ? 1 : 0);
     // The controls match the reset link type after an error as after a cancel: a
     // TCP/IP link had hidden the port buttons that the direct link needs.
-    showLinkTypeControls(iConnectionType);
-    txtPhoneNumber->setText(sPhoneNumber);
-    txtTCPIP->setText(sTCPAddress);
+    showLinkSettings();
 }

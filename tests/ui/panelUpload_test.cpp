@@ -83,14 +83,20 @@ void expectResetToDefaults(const frmB3Connect* form)
     EXPECT_TRUE(form->cmdConnect->isEnabled());
 }
 
-} // namespace
+// A panel with a configuration of its own and the program started.
+class PanelUpload : public ::testing::Test {
+protected:
+    void SetUp() override { givePanelItsOwnConfiguration(panel); }
 
-TEST(PanelUpload, OverTcpTheHostTakesThePanelsConfigurationAndNames)
-{
     FakePanel panel;
     DialogRecorder dialogs;
     AppHarness app;
-    givePanelItsOwnConfiguration(panel);
+};
+
+} // namespace
+
+TEST_F(PanelUpload, OverTcpTheHostTakesThePanelsConfigurationAndNames)
+{
     frmB3Connect* form = ConnectTo(app, panel, "127.0.5.1");
     bChanged = VbFalse;
 
@@ -114,12 +120,8 @@ TEST(PanelUpload, OverTcpTheHostTakesThePanelsConfigurationAndNames)
     EXPECT_TRUE(form->Timer1->isActive());
 }
 
-TEST(PanelUpload, OverAPseudoTerminalWithoutNamesTheHostKeepsItsOwn)
+TEST_F(PanelUpload, OverAPseudoTerminalWithoutNamesTheHostKeepsItsOwn)
 {
-    FakePanel panel;
-    DialogRecorder dialogs;
-    AppHarness app;
-    givePanelItsOwnConfiguration(panel);
     frmB3Connect* form = ConnectTo(app, panel, "");
 
     EXPECT_EQ(upload(form, dialogs, {vbYes, vbNo}), (std::vector<std::string>{kDiscard, kNamesQuestion, "Upload Complete"}));
@@ -132,12 +134,8 @@ TEST(PanelUpload, OverAPseudoTerminalWithoutNamesTheHostKeepsItsOwn)
     EXPECT_TRUE(bChanged);
 }
 
-TEST(PanelUpload, RefusingEitherQuestionSendsNothing)
+TEST_F(PanelUpload, RefusingEitherQuestionSendsNothing)
 {
-    FakePanel panel;
-    DialogRecorder dialogs;
-    AppHarness app;
-    givePanelItsOwnConfiguration(panel);
     frmB3Connect* form = ConnectTo(app, panel, "127.0.5.2");
     bChanged = VbTrue;
 
@@ -154,12 +152,8 @@ TEST(PanelUpload, RefusingEitherQuestionSendsNothing)
     EXPECT_FALSE(form->lblActivityProgress->isVisibleTo(form->fraOnLineFunctions));
 }
 
-TEST(PanelUpload, APanelGoneAtBlockZeroGivesErrorNineteenAndTheDefaults)
+TEST_F(PanelUpload, APanelGoneAtBlockZeroGivesErrorNineteenAndTheDefaults)
 {
-    FakePanel panel;
-    DialogRecorder dialogs;
-    AppHarness app;
-    givePanelItsOwnConfiguration(panel);
     tConfig.iComPort = 3;
     sPhoneNumber = "5551234";
     frmB3Connect* form = ConnectTo(app, panel, "127.0.5.3");
@@ -174,17 +168,13 @@ TEST(PanelUpload, APanelGoneAtBlockZeroGivesErrorNineteenAndTheDefaults)
     EXPECT_EQ(app.statusPanel(2), "Disconnected");
 }
 
-TEST(PanelUpload, AChecksumThatDiffersOrACancelAlsoClearsTheHost)
+TEST_F(PanelUpload, AChecksumThatDiffersOrACancelAlsoClearsTheHost)
 {
-    FakePanel panel;
-    DialogRecorder dialogs;
-    AppHarness app;
-    givePanelItsOwnConfiguration(panel);
     frmB3Connect* form = ConnectTo(app, panel, "127.0.5.4");
     // A byte the host has already read changes in the panel.
     WhenDuringTransfer(
         form, [form] { return BlockShown(form) >= 100; },
-        [&panel] {
+        [this] {
             const std::array<uint8_t, 1> changed{0x5A};
             panel.setMemory(0, changed);
         });
