@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QStringList>
+#include <poll.h>
 
 #include "platform/latin1.h"
 #include "platform/linkError.h"
@@ -126,7 +127,12 @@ int SerialPortControl::InBufferCount()
 
 void SerialPortControl::waitForInput(int64_t ms)
 {
-    if (port_.isOpen() && ms > 0) port_.waitForReadyRead(static_cast<int>(ms));
+    if (!port_.isOpen() || ms <= 0) return;
+    // Polled here rather than in QSerialPort, which spins on a line that hung up.
+    pollfd p{static_cast<int>(port_.handle()), POLLIN, 0};
+    if (::poll(&p, 1, static_cast<int>(ms)) <= 0) return;
+    if (p.revents & POLLIN) port_.waitForReadyRead(0);
+    else if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) port_.close();
 }
 
 SerialPortControl& comGW()
