@@ -28,7 +28,7 @@ SerialPortControl::SerialPortControl(QObject* parent) : QObject(parent)
     // A peer that goes away shows as a read error while the port stays open; close it
     // so the link code sees a closed port rather than waiting on a dead one.
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        if (error == QSerialPort::ResourceError && port_.isOpen()) port_.close();
+        if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && port_.isOpen()) port_.close();
     });
 }
 
@@ -131,8 +131,11 @@ void SerialPortControl::waitForInput(int64_t ms)
     // Polled here rather than in QSerialPort, which spins on a line that hung up.
     pollfd p{static_cast<int>(port_.handle()), POLLIN, 0};
     if (::poll(&p, 1, static_cast<int>(ms)) <= 0) return;
+    const qint64 before = port_.bytesAvailable();
     if (p.revents & POLLIN) port_.waitForReadyRead(0);
-    else if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) port_.close();
+    // A line that hung up stays readable for ever with nothing to read: close it.
+    const bool hungUp = (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+    if (hungUp && port_.isOpen() && port_.bytesAvailable() == before) port_.close();
 }
 
 SerialPortControl& comGW()
