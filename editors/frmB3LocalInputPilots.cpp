@@ -39,8 +39,8 @@ frmB3LocalInputPilots::frmB3LocalInputPilots()
     cboNewSource = grid.addList(1215, listEntries(kLocalPilotSourceNames));
     cboNewNumber = grid.addList(615, numberEntries());
 
-    onClick(lblPilotSource, [this](int i) { lblPilotSource_Click(i); });
-    onClick(lblPilotNumber, [this](int i) { lblPilotNumber_Click(i); });
+    connectArray(lblPilotSource, &VbLabel::Click, [this](int i) { lblPilotSource_Click(i); });
+    connectArray(lblPilotNumber, &VbLabel::Click, [this](int i) { lblPilotNumber_Click(i); });
     connect(cboNewSource, &VbComboBox::Click, this, &frmB3LocalInputPilots::cboNewSource_Click);
     connect(cboNewNumber, &VbComboBox::Click, this, &frmB3LocalInputPilots::cboNewNumber_Click);
 }
@@ -80,7 +80,9 @@ void frmB3LocalInputPilots::cboNewSource_Click()
 {
     storeChosenEntry(
         cboNewSource,
-        [this](int16_t source) { tConfig.iInputPilot[iCurrentRow] = pilotWithSource(tConfig.iInputPilot[iCurrentRow], source); },
+        [this](int16_t source) {
+            tConfig.iInputPilot[iCurrentRow] = pilotWithSource(tConfig.iInputPilot[iCurrentRow], source);
+        },
         [this] { ShowPilotConfiguration(); });
 }
 
@@ -88,6 +90,8 @@ void frmB3LocalInputPilots::cboNewNumber_Click()
 {
     storeChosenEntry(
         cboNewNumber,
-        [this](int16_t number) { tConfig.iInputPilot[iCurrentRow] = pilotWithNumber(tConfig.iInputPilot[iCurrentRow], number); },
+        [this](int16_t number) {
+            tConfig.iInputPilot[iCurrentRow] = pilotWithNumber(tConfig.iInputPilot[iCurrentRow], number);
+        },
         [this] { ShowPilotConfiguration(); });
 }

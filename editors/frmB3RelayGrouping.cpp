@@ -12,7 +12,8 @@ constexpr CellState kNotMember{"No", 0x808080};
 
 } // namespace
 
-frmB3RelayGrouping::frmB3RelayGrouping() : ChildForm(QStringLiteral("frmB3RelayGrouping")), grid(this, GridGeometry{960})
+frmB3RelayGrouping::frmB3RelayGrouping()
+    : ChildForm(QStringLiteral("frmB3RelayGrouping")), grid(this, GridGeometry{960})
 {
     setCaption(QStringLiteral("Relay Grouping"));
     setTwipsSize(10815, 7335);
@@ -23,8 +24,8 @@ frmB3RelayGrouping::frmB3RelayGrouping() : ChildForm(QStringLiteral("frmB3RelayG
     setToolTips(lblRelayName, "Relay ", grid.rows());
 
     connect(cboGroup, &VbComboBox::Click, this, &frmB3RelayGrouping::cboGroup_Click);
-    onClick(lblInclude, [this](int i) { lblInclude_Click(i); });
-    onDblClick(lblInclude, [this](int i) { lblInclude_DblClick(i); });
+    connectArray(lblInclude, &VbLabel::Click, [this](int i) { lblInclude_Click(i); });
+    connectArray(lblInclude, &VbLabel::DblClick, [this](int i) { lblInclude_DblClick(i); });
     onMouseDown(lblRelayName, [this](int i, int button, int shift) { lblRelayName_MouseDown(i, button, shift); });
 }
 
@@ -42,7 +43,8 @@ void frmB3RelayGrouping::ShowGroupConfiguration()
 {
     const int g = cboGroup->ListIndex();
     if (g < 0) return;
-    for (int r = 0; r < GetIOPointCount(); ++r) paintCell(lblInclude[r], tConfig.bRelayInGroup(g, r) ? kMember : kNotMember);
+    for (int r = 0; r < GetIOPointCount(); ++r)
+        paintCell(lblInclude[r], tConfig.bRelayInGroup(g, r) ? kMember : kNotMember);
 }
 
 void frmB3RelayGrouping::cboGroup_Click() { ShowGroupConfiguration(); }

@@ -27,8 +27,8 @@ frmB3RelayOutputOptions::frmB3RelayOutputOptions()
     cboNewTimerType = grid.addList(1095, listEntries(kRelayTimerTypeNames));
     cboNewPowerOnType = grid.addList(1095, listEntries(kRelayPowerOnTypeNames));
 
-    onClick(lblTimerType, [this](int i) { lblTimerType_Click(i); });
-    onClick(lblPowerOnType, [this](int i) { lblPowerOnType_Click(i); });
+    connectArray(lblTimerType, &VbLabel::Click, [this](int i) { lblTimerType_Click(i); });
+    connectArray(lblPowerOnType, &VbLabel::Click, [this](int i) { lblPowerOnType_Click(i); });
     onMouseDown(lblRelayName, [this](int i, int button, int shift) { lblRelayName_MouseDown(i, button, shift); });
     connect(cboNewTimerType, &VbComboBox::Click, this, &frmB3RelayOutputOptions::cboNewTimerType_Click);
     connect(cboNewPowerOnType, &VbComboBox::Click, this, &frmB3RelayOutputOptions::cboNewPowerOnType_Click);

@@ -13,7 +13,10 @@ int GridEditor::left(int row, int offset) const
     return (row / geometry_.linesPerColumn) * geometry_.columnPitch + offset;
 }
 
-int GridEditor::top(int row) const { return (row % geometry_.linesPerColumn) * geometry_.linePitch + geometry_.firstTop; }
+int GridEditor::top(int row) const
+{
+    return (row % geometry_.linesPerColumn) * geometry_.linePitch + geometry_.firstTop;
+}
 
 VbLabel* GridEditor::newLabel(const CellLook& look) const
 {
@@ -93,31 +96,32 @@ void GridEditor::openList(VbComboBox* list, const VbLabel* cell, int entry) cons
 void showRows(std::initializer_list<const LabelArray*> arrays, int count)
 {
     for (const LabelArray* cells : arrays)
-        for (int i = 0; i < static_cast<int>(cells->size()); ++i) (*cells)[static_cast<std::size_t>(i)]->setVisible(i < count);
+        for (int i = 0; i < static_cast<int>(cells->size()); ++i)
+            (*cells)[i]->setVisible(i < count);
 }
 
 void showHeaders(const LabelArray& headers, int rowCount)
 {
     for (int c = 0; c < static_cast<int>(headers.size()); ++c)
-        headers[static_cast<std::size_t>(c)]->setVisible(c == 0 || rowCount > 16 * c);
+        headers[c]->setVisible(c == 0 || rowCount > 16 * c);
 }
 
 void setToolTips(const LabelArray& names, std::string_view kind, int count)
 {
     for (int i = 0; i < count && i < static_cast<int>(names.size()); ++i)
-        names[static_cast<std::size_t>(i)]->setToolTip(toQ(std::string(kind) + Format00(i + 1)));
+        names[i]->setToolTip(toQ(std::string(kind) + Format00(i + 1)));
 }
 
 void setCaptions(const LabelArray& names, const NameArray& texts, int count)
 {
     for (int i = 0; i < count && i < static_cast<int>(names.size()); ++i)
-        names[static_cast<std::size_t>(i)]->setCaption(toQ(texts[static_cast<std::size_t>(i)]));
+        names[i]->setCaption(toQ(texts[i]));
 }
 
 QStringList nameEntries(const NameArray& names, int count)
 {
     QStringList entries;
-    for (int i = 0; i < count; ++i) entries << toQ(names[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < count; ++i) entries << toQ(names[i]);
     return entries;
 }
 
@@ -131,7 +135,7 @@ QStringList listEntries(std::span<const std::string_view> texts)
 QString cellText(std::span<const std::string_view> texts, int code)
 {
     if (code < 0 || code >= static_cast<int>(texts.size())) return {};
-    return QLatin1Char(' ') + toQ(std::string(texts[static_cast<std::size_t>(code)]));
+    return QLatin1Char(' ') + toQ(std::string(texts[code]));
 }
 
 void paintCell(VbLabel* cell, const CellState& state)

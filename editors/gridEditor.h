@@ -112,30 +112,22 @@ void storeChosenEntry(VbComboBox* list, Store store, Redraw redraw)
     bChanged = VbTrue;
 }
 
-// Wires every label of an array to a handler taking the row, like a VB control array.
+// Wires one event of every label of an array to a handler taking the row, like a VB
+// control array: connectArray(lblInclude, &VbLabel::DblClick, ...).
 template <class Handler>
-void onClick(const LabelArray& cells, Handler handler)
+void connectArray(const LabelArray& cells, void (VbLabel::*event)(), Handler handler)
 {
-    for (int i = 0; i < static_cast<int>(cells.size()); ++i)
-        QObject::connect(cells[static_cast<std::size_t>(i)], &VbLabel::Click, cells[static_cast<std::size_t>(i)],
-                         [handler, i] { handler(i); });
-}
-
-template <class Handler>
-void onDblClick(const LabelArray& cells, Handler handler)
-{
-    for (int i = 0; i < static_cast<int>(cells.size()); ++i)
-        QObject::connect(cells[static_cast<std::size_t>(i)], &VbLabel::DblClick, cells[static_cast<std::size_t>(i)],
-                         [handler, i] { handler(i); });
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        QObject::connect(cells[i], event, cells[i], [handler, row = static_cast<int>(i)] { handler(row); });
 }
 
 // The handler gets the row and VB's Button and Shift arguments.
 template <class Handler>
 void onMouseDown(const LabelArray& cells, Handler handler)
 {
-    for (int i = 0; i < static_cast<int>(cells.size()); ++i)
-        QObject::connect(cells[static_cast<std::size_t>(i)], &VbLabel::MouseDown, cells[static_cast<std::size_t>(i)],
-                         [handler, i](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-                             handler(i, vbButton(button), vbShift(modifiers));
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        QObject::connect(cells[i], &VbLabel::MouseDown, cells[i],
+                         [handler, row = static_cast<int>(i)](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+                             handler(row, vbButton(button), vbShift(modifiers));
                          });
 }

@@ -24,7 +24,7 @@ InputControlForm::InputControlForm(const QString& formName, const QString& capti
 
     connect(cboInput, &VbComboBox::Click, this, &InputControlForm::cboInput_Click);
     connect(cboControl, &VbComboBox::Click, this, &InputControlForm::cboControl_Click);
-    onClick(lblControl, [this](int i) { lblControl_Click(i); });
+    connectArray(lblControl, &VbLabel::Click, [this](int i) { lblControl_Click(i); });
 }
 
 void InputControlForm::Form_Activate()

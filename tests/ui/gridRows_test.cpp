@@ -32,7 +32,8 @@ TEST_F(GridRows, InstalledPointsDecideTheRowsAndHeadersShown)
         EXPECT_EQ(visibleCount(options->lblTimerType), count);
         EXPECT_EQ(visibleCount(options->lblPowerOnType), count);
         EXPECT_TRUE(options->lblRelayName[count - 1]->isVisible());
-        EXPECT_EQ(options->lblRelayName[count - 1]->caption(), QString::fromLatin1(tConfig.sRelayName[count - 1].c_str()));
+        EXPECT_EQ(options->lblRelayName[count - 1]->caption(),
+                  QString::fromLatin1(tConfig.sRelayName[count - 1].c_str()));
         for (auto* headers : {&options->lblTimerTypeHeater, &options->lblPowerUpHeader}) {
             EXPECT_TRUE((*headers)[0]->isVisible());
             EXPECT_EQ((*headers)[1]->isVisible(), count > 16);

@@ -66,7 +66,9 @@ TEST_F(InputControl, EachInputTypeBuildsItsActionListAndTargets)
         EXPECT_EQ(visibleCount(r->lblRelayName), e.relayRows);
         EXPECT_EQ(visibleCount(r->lblControl), e.relayRows);
         EXPECT_EQ(r->cboPreset->isVisible(), e.type == 4);
-        if (e.relayRows > 0) EXPECT_EQ(r->lblRelayName[e.relayRows - 1]->toolTip(), e.relayToolTip);
+        if (e.relayRows > 0) {
+            EXPECT_EQ(r->lblRelayName[e.relayRows - 1]->toolTip(), e.relayToolTip);
+        }
 
         frmB3InputToGroupControl* g = openGroupForm();
         EXPECT_EQ(g->lblInputType->caption(), e.caption);

@@ -84,6 +84,9 @@ TEST_F(RelayGrouping, RowZeroCopyReachesTheSelectedGroupAndInstalledRelaysOnly)
         EXPECT_EQ(f->lblInclude[r]->caption(), "Yes");
     }
     EXPECT_EQ(tConfig.bRelayInGroup(4, 8), 0);
-    for (int g = 0; g < 48; ++g)
-        if (g != 4) EXPECT_EQ(tConfig.bRelayInGroup(g, 1), 0) << g;
+    for (int g = 0; g < 48; ++g) {
+        if (g != 4) {
+            EXPECT_EQ(tConfig.bRelayInGroup(g, 1), 0) << g;
+        }
+    }
 }
