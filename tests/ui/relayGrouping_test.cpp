@@ -22,7 +22,6 @@ TEST_F(RelayGrouping, ShowsTheSelectedGroupWithoutStoringAnything)
     tConfig.bRelayInGroup(4, 2) = VbTrue;
     const PanelConfig before = tConfig;
     frmB3RelayGrouping* f = openForm();
-    EXPECT_EQ(f->windowTitle(), "Relay Grouping");
     ASSERT_EQ(f->cboGroup->ListCount(), 48);
     EXPECT_EQ(f->cboGroup->itemText(4), "LOBBY");
     EXPECT_EQ(f->cboGroup->ListIndex(), 0);
@@ -47,7 +46,6 @@ TEST_F(RelayGrouping, EveryPressOnACellTogglesIt)
     frmB3RelayGrouping* f = openForm();
     click(f->lblInclude[3]);
     EXPECT_EQ(tConfig.bRelayInGroup(0, 3), -1);
-    EXPECT_EQ(f->lblInclude[3]->caption(), "Yes");
     EXPECT_TRUE(bChanged);
     click(f->lblInclude[3]);
     EXPECT_EQ(tConfig.bRelayInGroup(0, 3), 0);
