@@ -8,6 +8,8 @@
 // runs the list's Click handler whenever the list showed another entry, so handlers
 // store what they are given and must ignore ListIndex -1, which is what a list shows
 // for a stored code it has no entry for.
+// A form whose own filling must store nothing holds its loading flag with a
+// LoadingScope (editors/engine/loadingFlag.h) and tests it first in each list handler.
 
 #include <QObject>
 #include <QString>
