@@ -33,6 +33,14 @@ inline constexpr int kLocalTimerDisable = 10;
 inline constexpr int kLocalOutputOverride = 11;
 inline constexpr int kLocalForceTimer = 12;
 
+// Relay output options (`iRelayTimerType`) and power-on states (`iRelayPowerOnType`).
+inline constexpr std::array<std::string_view, 7> kRelayTimerTypeNames = {
+    "No Blink", "Blink", "HID Delay", "Alarm Off", "Alarm On", "Pulsed Off", "Pulsed On",
+};
+inline constexpr std::array<std::string_view, 4> kRelayPowerOnTypeNames = {
+    "Off", "On", "On/In:1", "Last State",
+};
+
 // Time zones 0..4 (`iTimeZone`).
 inline constexpr std::array<std::string_view, 5> kTimeZoneNames = {
     "Eastern", "Central", "Mountain", "Pacific", "Alaska",

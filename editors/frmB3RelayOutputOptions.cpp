@@ -1,7 +1,7 @@
 #include "editors/frmB3RelayOutputOptions.h"
 
 #include "core/modB3Glimwarden.h"
-#include "editors/engine/relayOptionTexts.h"
+#include "core/itemTexts.h"
 #include "platform/childFormRegistry.h"
 
 B3_REGISTER_CHILD_FORM(frmB3RelayOutputOptions)

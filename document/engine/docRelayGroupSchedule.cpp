@@ -9,11 +9,6 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kPowerOnTexts = {"Off", "On", "On/In:1", "Last State"};
-constexpr std::array<std::string_view, 7> kTimerTypeTexts = {
-    "No Blink", "Blink", "HID Delay", "Alarm Off", "Alarm On", "Pulsed Off", "Pulsed On",
-};
-
 // Every input of every configured station that acts on `target` in the given action
 // table. All eight inputs are searched, whatever the device's real input count.
 std::string stationControl(StationInputMatrix StationRecord::*table, int target)
@@ -48,8 +43,8 @@ void DocRelaySchedule(DocText& doc)
         AddItemsWhere(presets, 'P', 48, [&](int p) { return c.iPresetRelayState(p, r); });
         // Voltage and circuit have no place in the configuration: the columns are for
         // the installer to fill in.
-        doc.line({ItemNumber(r), c.sRelayName[rr], "", "", codeText(kPowerOnTexts, c.iRelayPowerOnType[rr]),
-                  codeText(kTimerTypeTexts, c.iRelayTimerType[rr]), local.text(),
+        doc.line({ItemNumber(r), c.sRelayName[rr], "", "", codeText(kRelayPowerOnTypeNames, c.iRelayPowerOnType[rr]),
+                  codeText(kRelayTimerTypeNames, c.iRelayTimerType[rr]), local.text(),
                   stationControl(&StationRecord::iRelayAction, r), groups.text(), presets.text()});
     }
 }
