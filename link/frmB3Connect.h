@@ -130,6 +130,7 @@ private:
     void showLinkTypeControls(int type);
     void showModemProgress(const char* caption, unsigned int backColor);
     void showConnectedAppearance(int enabledPortButtons);
+    void ReadRevisionOrFail();
     void failConnect(bool serial);
     void askToAdoptPanelHardware(const std::array<int, 12>& nodes, int cardType);
 };
