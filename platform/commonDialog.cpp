@@ -1,6 +1,7 @@
 #include "platform/commonDialog.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
@@ -30,7 +31,8 @@ QString qtFilterOf(const std::string& filter)
 
 std::string showRealDialog(const CommonDialogCall& call)
 {
-    const QString start = toQ(call.fileName);
+    // Paths are kept as the file system's bytes; names and filters are Latin-1 text.
+    const QString start = QFile::decodeName(call.fileName.c_str());
     QFileInfo startInfo(start);
     const QString directory = start.contains('*') ? startInfo.absolutePath() : start;
     QFileDialog dialog(QApplication::activeWindow(), toQ(call.title), directory, qtFilterOf(call.filter));
@@ -44,7 +46,7 @@ std::string showRealDialog(const CommonDialogCall& call)
     }
     if (call.flags & cdlOFNFileMustExist) dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return call.fileName;
-    return fromQ(dialog.selectedFiles().first());
+    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
 } // namespace

@@ -1,7 +1,12 @@
 #include <QApplication>
 
+#include "shell/frmB3MasterMDI.h"
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    StartProgram();
+    const int result = app.exec();
+    DestroyMainWindow();
+    return result;
 }
