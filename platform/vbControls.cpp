@@ -73,6 +73,12 @@ VbCheckBox::VbCheckBox(const QString& caption, QWidget* parent) : QCheckBox(capt
     connect(this, &QCheckBox::toggled, this, [this](bool) { emit Click(); });
 }
 
+void VbCheckBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QCheckBox::mouseReleaseEvent(event);
+    if (rect().contains(event->position().toPoint())) emit MouseUp(event->button(), event->modifiers());
+}
+
 VbOptionButton::VbOptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
 {
     connect(this, &QRadioButton::toggled, this, [this](bool checked) {

@@ -63,6 +63,12 @@ public:
 
 signals:
     void Click();
+    // Release of any mouse button over the box, after the box has toggled itself;
+    // keyboard toggles raise none.
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 class VbOptionButton : public QRadioButton {

@@ -1,0 +1,5 @@
+#include "platform/doEvents.h"
+
+#include <QCoreApplication>
+
+void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }

@@ -1,0 +1,3 @@
+#pragma once
+// Lets the event loop handle what is pending, once, and returns.
+void DoEvents();

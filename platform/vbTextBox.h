@@ -1,0 +1,26 @@
+#pragma once
+// A text box with VB's two events: KeyPress sees each typed character as its code
+// (Backspace = 8) and drops it when the handler sets the code to 0; Change fires for
+// every change of the text, typed or set by code, but not when the text stays the same.
+// Pasted text is not filtered, as in VB.
+
+#include <QLineEdit>
+#include <functional>
+#include <string>
+
+class VbTextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit VbTextBox(QWidget* parent = nullptr);
+
+    std::string Text() const;
+    void setText(const std::string& text);
+
+    std::function<void(int& KeyAscii)> KeyPress;
+
+signals:
+    void Change();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};

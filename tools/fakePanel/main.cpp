@@ -1,0 +1,79 @@
+// b3fakepanel: the test panel as a program, to try the tool by hand without hardware.
+//
+//   b3fakepanel [--address 127.0.0.2] [--port 10001] [--pty] [--modem]
+//
+// It listens on the TCP address, and with --pty also opens a pseudo-terminal whose
+// path it prints; start the tool with B3_COM1=<that path> and choose COM1. --modem
+// puts a modem front end on the pseudo-terminal. Every frame received is printed.
+// Ctrl-C ends it.
+
+#include <csignal>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <thread>
+
+#include "fakePanel.h"
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void onSignal(int) { stopRequested = 1; }
+
+int usage()
+{
+    std::cerr << "usage: b3fakepanel [--address A.B.C.D] [--port N] [--pty] [--modem]\n";
+    return 2;
+}
+
+std::string printable(const std::string& text)
+{
+    std::string out;
+    for (char c : text) out += c == '\r' ? std::string("\\r") : std::string(1, c);
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string address = "127.0.0.2";
+    int port = 10001;
+    bool pty = false;
+    bool modem = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--address" && i + 1 < argc) address = argv[++i];
+        else if (arg == "--port" && i + 1 < argc) port = std::atoi(argv[++i]);
+        else if (arg == "--pty") pty = true;
+        else if (arg == "--modem") pty = modem = true;
+        else return usage();
+    }
+
+    FakePanel panel;
+    if (!panel.listenTcp(address, static_cast<uint16_t>(port))) {
+        std::cerr << "cannot listen on " << address << ":" << port << ": " << std::strerror(errno) << "\n";
+        return 1;
+    }
+    std::cout << "panel listening on " << address << ":" << port << std::endl;
+    if (pty) {
+        panel.setModemFrontEnd(modem);
+        const std::string path = panel.openPty();
+        if (path.empty()) {
+            std::cerr << "cannot open a pseudo-terminal\n";
+            return 1;
+        }
+        std::cout << "serial line" << (modem ? " (modem)" : "") << " at " << path << "  -> B3_COM1=" << path << std::endl;
+    }
+
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    std::size_t shown = 0;
+    while (!stopRequested) {
+        panel.waitForReceived(shown + 1, 200);
+        const auto frames = panel.received();
+        for (; shown < frames.size(); ++shown) std::cout << "<- " << printable(frames[shown]) << std::endl;
+    }
+    return 0;
+}
