@@ -3,7 +3,6 @@
 #include <QPushButton>
 
 #include "core/modB3Glimwarden.h"
-#include "link/engine/liveItemStates.h"
 #include "link/engine/panelCommands.h"
 #include "link/liveFormPoll.h"
 #include "platform/childFormRegistry.h"
@@ -47,17 +46,7 @@ void frmB3CapturePresets::ShowPresetStatus()
         const auto at = static_cast<std::size_t>(p);
         const ItemState state = DefinableItemState((*page)[at]);
         cmdSet[at]->setVisible(state != ItemState::NotDefined);
-        switch (state) {
-        case ItemState::NotDefined: setUndefinedLamp(lblPresetStatus[at]); break;
-        case ItemState::Off:
-            lblPresetStatus[at]->setCaption(QStringLiteral("Off"));
-            setLampColour(lblPresetStatus[at], false);
-            break;
-        case ItemState::On:
-            lblPresetStatus[at]->setCaption(QStringLiteral("Set"));
-            setLampColour(lblPresetStatus[at], true);
-            break;
-        }
+        setDefinableLamp(lblPresetStatus[at], state, QStringLiteral("Set"));
     }
 }
 

@@ -3,7 +3,6 @@
 #include <QPushButton>
 
 #include "core/modB3Glimwarden.h"
-#include "link/engine/liveItemStates.h"
 #include "link/engine/panelCommands.h"
 #include "link/liveFormPoll.h"
 #include "platform/childFormRegistry.h"
@@ -30,8 +29,7 @@ void frmB3RelayGroupStatus::ShowGroupStatus()
         const bool defined = state != ItemState::NotDefined;
         cmdTurnOff[at]->setVisible(defined);
         cmdTurnOn[at]->setVisible(defined);
-        if (defined) setOnOffLamp(lblGroupStatus[at], state == ItemState::On);
-        else setUndefinedLamp(lblGroupStatus[at]);
+        setDefinableLamp(lblGroupStatus[at], state, QStringLiteral("On"));
     }
 }
 

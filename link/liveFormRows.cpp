@@ -71,8 +71,12 @@ void setOnOffLamp(VbLabel* lamp, bool on)
     setLampColour(lamp, on);
 }
 
-void setUndefinedLamp(VbLabel* lamp)
+void setDefinableLamp(VbLabel* lamp, ItemState state, const QString& onCaption)
 {
-    lamp->setCaption(QStringLiteral("---"));
-    lamp->setBackColor(kLampOffColour);
+    switch (state) {
+    case ItemState::NotDefined: lamp->setCaption(QStringLiteral("---")); break;
+    case ItemState::Off: lamp->setCaption(QStringLiteral("Off")); break;
+    case ItemState::On: lamp->setCaption(onCaption); break;
+    }
+    setLampColour(lamp, state == ItemState::On);
 }

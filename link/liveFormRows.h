@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "link/engine/liveItemStates.h"
+
 class QPushButton;
 class QWidget;
 class VbLabel;
@@ -29,8 +31,9 @@ QPushButton* makeRowButton(QWidget* parent, int row, int leftOffset, const QStri
 void setOnOffLamp(VbLabel* lamp, bool on);
 // Only the colour: white when on, grey when off.
 void setLampColour(VbLabel* lamp, bool on);
-// An item the panel does not have defined: "---" on grey.
-void setUndefinedLamp(VbLabel* lamp);
+// A group or preset lamp: "---" on grey when the panel has the item not defined,
+// "Off" on grey, or `onCaption` on white.
+void setDefinableLamp(VbLabel* lamp, ItemState state, const QString& onCaption);
 
 // Bordered and centred, as the panel-state labels look.
 void styleStateLabel(VbLabel* label);
