@@ -1,7 +1,9 @@
 #include "platform/childForm.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 
+#include "platform/childFormRegistry.h"
 #include "platform/twips.h"
 
 ChildForm::ChildForm(const QString& formName, QWidget* parent) : QWidget(parent), name_(formName)
@@ -20,4 +22,12 @@ void ChildForm::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) Form_Click();
     QWidget::mousePressEvent(event);
+}
+
+void ChildForm::closeEvent(QCloseEvent* event)
+{
+    // Our own unload hides the frame without a close event, so this is the user's
+    // close box (of the form or of its MDI sub-window, which closes the form first).
+    if (childForms::find(name_) == this) childForms::unload(name_);
+    event->accept();
 }

@@ -27,6 +27,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // The close box unloads the form, as VB's does (Form_Unload, then deletion).
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QString name_;

@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "core/dataFile.h"
+#include "core/modB3Dimmers.h"
+#include "core/modB3Glimwarden.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kDefaultFileSize = 177010;
+constexpr std::size_t kDefaultRecordSize = 39508;
+constexpr std::size_t kDefaultStationSize = 1926;
+constexpr std::size_t kDimmerBytes = 12312;
+// Offset of the first field after the 245 names, for default names.
+constexpr std::size_t kNamesSize = 2458;
+
+int16_t wordAt(const std::string& bytes, std::size_t offset)
+{
+    return static_cast<int16_t>(static_cast<unsigned char>(bytes.at(offset)) |
+                                (static_cast<unsigned char>(bytes.at(offset + 1)) << 8));
+}
+
+int32_t longAt(const std::string& bytes, std::size_t offset)
+{
+    uint32_t v = 0;
+    for (std::size_t i = 0; i < 4; ++i) v |= static_cast<uint32_t>(static_cast<unsigned char>(bytes.at(offset + i))) << (8 * i);
+    return static_cast<int32_t>(v);
+}
+
+std::string encoded()
+{
+    std::string bytes;
+    EXPECT_TRUE(EncodeDataFile(bytes));
+    return bytes;
+}
+
+struct Snapshot {
+    PanelConfig config = tConfig;
+    std::array<StationRecord, kStationCount> stations = tStation;
+    std::array<int16_t, kDimmerWords> dimmers = iDimmerData;
+
+    void expectCurrent() const
+    {
+        EXPECT_TRUE(config == tConfig);
+        EXPECT_TRUE(stations == tStation);
+        EXPECT_TRUE(dimmers == iDimmerData);
+    }
+};
+
+class DataFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetDefaultSettings();
+        folder = fs::temp_directory_path() / ("b3-datafile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static std::string readFile(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    static void writeFile(const fs::path& path, const std::string& bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(DataFileTest, DefaultConfigurationLaysEveryFieldWhereItBelongs)
+{
+    tConfig.iInputToRelayControl(1, 0) = 0x1234;
+    tConfig.iInputToGroupControl(0, 1) = 7;
+    tConfig.iPresetRelayState(48, 48) = -2;
+    const std::string bytes = encoded();
+    ASSERT_EQ(bytes.size(), kDefaultFileSize);
+
+    const std::size_t P = 2;
+    EXPECT_EQ(wordAt(bytes, 0), 0);                                   // empty panel name: 00 00
+    EXPECT_EQ(wordAt(bytes, P + 2), 0x1234);                          // (1, 0): first index fastest
+    EXPECT_EQ(wordAt(bytes, P + 4802 + 2 * 49), 7);                   // (0, 1)
+    EXPECT_EQ(longAt(bytes, P + 10192), 10);                          // lInputTimedOnMinutes(0)
+    EXPECT_EQ(wordAt(bytes, P + 15190 + 2 * 5), 5);                   // iInputPilot(5)
+    EXPECT_EQ(wordAt(bytes, P + 15288 + 3 * 4802 + 4800), -2);        // iPresetRelayState(48, 48)
+    EXPECT_EQ(wordAt(bytes, P + 34496), 32);                          // iOpenTime(0)
+    EXPECT_EQ(wordAt(bytes, P + 34496 + 16), 84);                     // iCloseTime(0)
+    EXPECT_EQ(wordAt(bytes, P + 34528), 100);                         // iDateOpenTime(0, 0)
+    EXPECT_EQ(wordAt(bytes, P + 36192), 8);                           // "RELAY 01"
+    EXPECT_EQ(bytes.substr(P + 36194, 8), "RELAY 01");
+
+    const std::size_t Q = P + 36192 + kNamesSize;
+    EXPECT_EQ(wordAt(bytes, Q + 4 * 98), 1);                          // iTimerHolidayDate(0)
+    EXPECT_EQ(wordAt(bytes, Q + 490), 10);                            // iBlinkAlertMinutes
+    EXPECT_EQ(wordAt(bytes, Q + 492), 120);                           // iOverrideMinutes
+    EXPECT_EQ(wordAt(bytes, Q + 696), -1);                            // bDSTEnabled
+    EXPECT_EQ(wordAt(bytes, Q + 696 + 2 * 5), 45);                    // iLatitude
+    EXPECT_EQ(wordAt(bytes, Q + 718), 1);                             // iNodeIO(0)
+    EXPECT_EQ(wordAt(bytes, Q + 744), 1);                             // iComPort
+    EXPECT_EQ(wordAt(bytes, Q + 844), 90);                            // iDMXOnLevel
+    EXPECT_EQ(wordAt(bytes, Q + 846), 10);                            // iDMXOffLevel
+    EXPECT_EQ(Q + 856, kDefaultRecordSize);
+
+    const std::size_t station10 = kDefaultRecordSize + 10 * kDefaultStationSize;
+    EXPECT_EQ(wordAt(bytes, station10 + 2), 8);
+    EXPECT_EQ(bytes.substr(station10 + 4, 8), "TLINK 0A");
+    EXPECT_EQ(longAt(bytes, station10 + 22 + 8), 10);                 // lTimedOnMinutes(0)
+
+    const std::size_t dimmers = kDefaultFileSize - kDimmerBytes;
+    EXPECT_EQ(dimmers, kDefaultRecordSize + 65 * kDefaultStationSize);
+    EXPECT_EQ(wordAt(bytes, dimmers + 2 * 1), 255);                   // power-on level of device 0, output 0
+    EXPECT_EQ(wordAt(bytes, dimmers + 2 * (512 + 128 + 9)), 128);     // point B input of device 1, output 1
+}
+
+TEST_F(DataFileTest, StationFieldsFollowTheNameAndLongNamesCarryTheirLength)
+{
+    tConfig.sPanelName = std::string(300, 'N');
+    tStation[0].sName = "S";
+    tStation[0].iInputType[8] = 3;
+    tStation[0].iRelayAction(2, 1) = 9;
+    tStation[0].iPresetNumber[0] = 17;
+    const std::string bytes = encoded();
+
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x2C);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0x01);
+    const std::size_t record = kDefaultRecordSize + 300;
+    EXPECT_EQ(wordAt(bytes, record + 2), 1);
+    const std::size_t L = 1;
+    EXPECT_EQ(wordAt(bytes, record + 4 + L + 16), 3);                 // iInputType(8)
+    EXPECT_EQ(wordAt(bytes, record + 136 + L + 2 * (2 + 9 * 1)), 9);  // iRelayAction(2, 1)
+    EXPECT_EQ(wordAt(bytes, record + 1900 + L), 17);                  // iPresetNumber(0)
+    EXPECT_EQ(wordAt(bytes, record + 1918 + L + 2), 8);           // next station's name length
+    EXPECT_EQ(bytes.size(), kDefaultFileSize + 300 - 7);
+}
+
+TEST_F(DataFileTest, RoundTripKeepsSpareElementsLinkSettingsAndEightBitNames)
+{
+    tConfig.sPanelName = "Caf\xE9 panel";
+    tConfig.iInputPreset[48] = 11;
+    tConfig.lInputTimedOnMinutes[48] = 123456;
+    tConfig.iOpenTime[7] = 5;
+    tConfig.iDateCloseTime(12, 31) = 42;
+    tConfig.iNodeIO = {8, 4, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3};
+    tConfig.sRelayName[47] = std::string(300, 'R');
+    sPhoneNumber = "555-0199";
+    sTCPAddress = "10.0.0.7";
+    iConnectionType = kConnectionTcpIp;
+    tConfig.iComPort = 16;
+    tConfig.iModBusParity = 2;
+    tStation[64].iDeviceType = 9;
+    tStation[64].lTimedOnMinutes[8] = -1;
+    tStation[0].reserved[11] = 77;
+    tStation[33].iGroupAction(8, 48) = 4;
+    iDimmerData[6155] = 1;
+    iDimmerData[0] = -300;
+    const Snapshot written;
+    const std::string bytes = encoded();
+
+    SetDefaultSettings();
+    bChanged = VbFalse;
+    ASSERT_TRUE(DecodeDataFile(bytes + "trailing bytes are ignored"));
+    written.expectCurrent();
+    EXPECT_EQ(sPhoneNumber, "555-0199");
+    EXPECT_EQ(sTCPAddress, "10.0.0.7");
+    EXPECT_EQ(iConnectionType, kConnectionTcpIp);
+    EXPECT_EQ(bChanged, VbFalse);   // reading marks nothing as changed
+}
+
+TEST_F(DataFileTest, DamagedDataLeavesTheConfigurationUntouched)
+{
+    tConfig.sPanelName = "kept";
+    const std::string good = encoded();
+    tConfig.sPanelName = "current";
+    tConfig.iNodeIO[0] = 2;
+    const Snapshot before;
+
+    for (std::size_t cut : {std::size_t{0}, std::size_t{1}, std::size_t{5}, std::size_t{7000},
+                            kDefaultRecordSize + 2, good.size() - kDimmerBytes, good.size() - 1}) {
+        const DataFileResult result = DecodeDataFile(std::string_view(good).substr(0, cut));
+        EXPECT_FALSE(result) << cut;
+        before.expectCurrent();
+    }
+    EXPECT_EQ(DecodeDataFile(good.substr(0, 1)).message, "it ends before the configuration is complete");
+
+    std::string runaway = good;
+    runaway[0] = '\xFF';
+    runaway[1] = '\xFF';
+    runaway.resize(1000);
+    const DataFileResult result = DecodeDataFile(runaway);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.message, "a text in it runs past the end of the file");
+    before.expectCurrent();
+}
+
+TEST_F(DataFileTest, FilesOnDiskAreReplacedWholeAndFailuresSaySo)
+{
+    const fs::path path = folder / "panel.B3";
+    writeFile(path, std::string(500000, 'x'));
+    ASSERT_TRUE(WriteDataFile(path.string()));
+    EXPECT_EQ(fs::file_size(path), kDefaultFileSize);   // the longer old file is gone
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+
+    tConfig.iLatitude = 20;
+    const Snapshot before;
+    const DataFileResult missing = ReadDataFile((folder / "missing.B3").string());
+    EXPECT_FALSE(missing);
+    EXPECT_NE(missing.message.find("missing.B3"), std::string::npos);
+    EXPECT_FALSE(ReadDataFile(folder.string()));
+    before.expectCurrent();
+
+    ASSERT_TRUE(ReadDataFile(path.string()));
+    EXPECT_EQ(tConfig.iLatitude, 45);
+
+    const DataFileResult noFolder = WriteDataFile((folder / "no such folder" / "x.B3").string());
+    EXPECT_FALSE(noFolder);
+    EXPECT_NE(noFolder.message.find("could not be saved"), std::string::npos);
+}
+
+TEST_F(DataFileTest, TextTooLongForItsLengthFieldIsRefusedAndTheOldFileKept)
+{
+    const fs::path path = folder / "panel.B3";
+    ASSERT_TRUE(WriteDataFile(path.string()));
+    const std::string old = readFile(path);
+
+    tConfig.sPanelName = std::string(65535, 'A');
+    std::string bytes;
+    EXPECT_TRUE(EncodeDataFile(bytes));
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF);
+
+    tStation[3].sName = std::string(65536, 'B');
+    EXPECT_FALSE(EncodeDataFile(bytes));
+    EXPECT_TRUE(bytes.empty());
+    const DataFileResult result = WriteDataFile(path.string());
+    EXPECT_FALSE(result);
+    EXPECT_NE(result.message.find("65,535"), std::string::npos);
+    EXPECT_EQ(readFile(path), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+} // namespace

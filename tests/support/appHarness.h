@@ -1,0 +1,37 @@
+#pragma once
+// Starts the program as main() does and tears it down again, for widget tests.
+//
+//   DialogRecorder dialogs;          // install first: start-up may ask nothing, but
+//   AppHarness app;                  // a later step usually does
+//   app.trigger("mnuSetup");         // a menu command by control name
+//   auto* setup = app.formAs<frmB3Setup>("frmB3Setup");
+//   EXPECT_EQ(app.statusPanel(2), "Disconnected");
+
+#include <QString>
+#include <string>
+
+#include "platform/childFormRegistry.h"
+
+class ChildForm;
+class frmB3MasterMDI;
+
+class AppHarness {
+public:
+    AppHarness();    // runs the program's start-up in the test's fresh $HOME
+    ~AppHarness();   // deletes the main window and every form in it
+    AppHarness(const AppHarness&) = delete;
+    AppHarness& operator=(const AppHarness&) = delete;
+
+    frmB3MasterMDI& window() const { return *window_; }
+    // Triggers the menu entry; fails the test when there is none or it is greyed.
+    void trigger(const QString& controlName) const;
+    std::string statusPanel(int panel) const;
+    ChildForm* form(const QString& name) const { return childForms::find(name); }
+    template <class Form>
+    Form* formAs(const QString& name) const { return childForms::findAs<Form>(name); }
+    // Runs pending events, deferred deletions included.
+    static void processEvents();
+
+private:
+    frmB3MasterMDI* window_;
+};
