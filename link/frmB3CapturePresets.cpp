@@ -4,6 +4,7 @@
 
 #include "core/modB3Glimwarden.h"
 #include "link/engine/panelCommands.h"
+#include "link/commandLink.h"
 #include "link/liveFormPoll.h"
 #include "platform/childFormRegistry.h"
 #include "platform/vbControls.h"

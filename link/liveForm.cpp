@@ -1,11 +1,10 @@
 #include "link/liveForm.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 
 #include "core/modB3Glimwarden.h"
+#include "link/commandLink.h"
 #include "link/liveFormPoll.h"
-#include "platform/childFormRegistry.h"
 #include "platform/latin1.h"
 #include "platform/twips.h"
 #include "platform/vbControls.h"
@@ -86,14 +85,6 @@ void LiveForm::Form_Unload()
 {
     Timer1->stop();
     if (autoUpdates_) switchAutoUpdatesOff();
-}
-
-void LiveForm::closeEvent(QCloseEvent* event)
-{
-    // The close box unloads the form, so its timer stops and the menus come back.
-    if (childForms::find(formName()) == this) childForms::unload(formName());
-    else Form_Unload();
-    event->accept();
 }
 
 void LiveForm::Timer1_Timer()

@@ -75,8 +75,6 @@ protected:
                          std::array<QPushButton*, kLiveRows>& turnOn, const RowClick& offClick,
                          const RowClick& onClick);
 
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void switchAutoUpdatesOn();
     void switchAutoUpdatesOff();

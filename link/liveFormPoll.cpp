@@ -3,8 +3,8 @@
 #include <QPointer>
 
 #include "core/modB3Glimwarden.h"
+#include "link/commandLink.h"
 #include "link/engine/panelReplies.h"
-#include "link/LINK_API_PLACEHOLDER.h"
 
 LivePollTimer::LivePollTimer(int intervalMs, QObject* parent) : QObject(parent)
 {
@@ -17,7 +17,7 @@ LivePollTimer::LivePollTimer(int intervalMs, QObject* parent) : QObject(parent)
 bool QueryPanelStatus(const QObject* owner, const PanelCommand& command)
 {
     const QPointer<const QObject> alive(owner);
-    if (!SendCommand(command.text, command.replyLength, command.timeoutSeconds)) {
+    if (!SendCommand(command)) {
         ConnectionLost();
         return false;
     }
@@ -39,6 +39,6 @@ std::optional<std::vector<uint8_t>> QueryStationTable(const QObject* owner, cons
 bool SendPanelCommand(const QObject* owner, const PanelCommand& command)
 {
     const QPointer<const QObject> alive(owner);
-    if (!LinkBusy()) SendCommand(command.text, command.replyLength, command.timeoutSeconds);
+    if (!LinkBusy()) SendCommand(command);
     return !alive.isNull();
 }

@@ -32,9 +32,6 @@ private:
     QTimer timer_;
 };
 
-// True while an exchange is awaited; a click that arrives then is dropped.
-bool LinkBusy();
-
 // One status query through SendCommand. A failed query calls ConnectionLost (which
 // closes the child forms). True only for a good reply with `owner` still alive, so
 // the caller may paint from sReply; on false the caller returns without touching itself.

@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QTest>
+#include <algorithm>
 #include <array>
 
 #include "core/modB3Glimwarden.h"
 #include "platform/serialPortControl.h"
 #include "platform/socketControl.h"
+#include "shell/childFormOrder.h"
 #include "shell/frmB3MasterMDI.h"
 #include "shell/mainServices.h"
 
@@ -16,21 +18,10 @@ constexpr std::array<const char*, 6> kMainMenus = {"mnuFile", "mnuConnect", "mnu
 constexpr int kSerialPort = 1;
 } // namespace
 
-void LiveFormHarness::SetUp()
-{
-    StartProgram();
-    SetMsgBoxResponder([this](const MsgBoxCall& call) {
-        messages.push_back(call);
-        return vbOK;
-    });
-}
-
 void LiveFormHarness::TearDown()
 {
     CloseChildForms();
     DisconnectGW();
-    SetMsgBoxResponder({});
-    DestroyMainWindow();
 }
 
 void LiveFormHarness::connectTcp(int hostByte)
@@ -39,6 +30,7 @@ void LiveFormHarness::connectTcp(int hostByte)
     ASSERT_TRUE(panel.listenTcp(address));
     iConnectionType = kConnectionTcpIp;
     sTCPAddress = address;
+    showConnectFormOnce();
     WinSockGW().RemoteHost = address;
     WinSockGW().RemotePort = 10001;
     WinSockGW().Connect();
@@ -54,10 +46,20 @@ void LiveFormHarness::connectSerial()
     qputenv(("B3_COM" + std::to_string(kSerialPort)).c_str(), QByteArray::fromStdString(path));
     iConnectionType = kConnectionSerial;
     tConfig.iComPort = kSerialPort;
+    showConnectFormOnce();
     comGW().CommPort = kSerialPort;
     comGW().Settings = "115200,n,8,1";
     comGW().setPortOpen(true);
     bConnected = VbTrue;
+}
+
+// The link is opened here without the connect form's dialogue, but a lost panel shows
+// that form again: it is shown once first, as a connect would, so that showing it
+// again changes no link setting (and no changed flag) of its own.
+void LiveFormHarness::showConnectFormOnce()
+{
+    childForms::show(QString::fromLatin1(kConnectFormName));
+    childForms::hide(QString::fromLatin1(kConnectFormName));
 }
 
 void LiveFormHarness::setInstalledPoints(int points)
@@ -73,25 +75,11 @@ void LiveFormHarness::setInstalledPoints(int points)
     ASSERT_EQ(GetIOPointCount(), points);
 }
 
-void LiveFormHarness::triggerMenu(const char* menuName)
+bool LiveFormHarness::mainMenusAre(bool enabled) const
 {
-    QAction* action = MasterMDI().menuControl(QString::fromLatin1(menuName));
-    ASSERT_NE(action, nullptr) << menuName;
-    action->trigger();
-}
-
-bool LiveFormHarness::mainMenusEnabled() const
-{
-    for (const char* name : kMainMenus)
-        if (!MasterMDI().menuControl(QString::fromLatin1(name))->isEnabled()) return false;
-    return true;
-}
-
-bool LiveFormHarness::mainMenusDisabled() const
-{
-    for (const char* name : kMainMenus)
-        if (MasterMDI().menuControl(QString::fromLatin1(name))->isEnabled()) return false;
-    return true;
+    return std::all_of(kMainMenus.begin(), kMainMenus.end(), [&](const char* name) {
+        return app.window().menuControl(QString::fromLatin1(name))->isEnabled() == enabled;
+    });
 }
 
 std::vector<std::string> LiveFormHarness::commandsReceived() const

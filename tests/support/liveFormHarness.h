@@ -1,22 +1,19 @@
 #pragma once
-// A main window, a fake panel on a link of the test's choosing, and what the live
-// forms tests look at: the command texts the panel received, the message boxes asked,
-// the main menus' state.
+// The program started, a fake panel on a link of the test's choosing, and what the
+// live-form tests look at: the command texts the panel received, the message boxes
+// asked, the main menus' state.
 
 #include <QString>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
+#include "appHarness.h"
+#include "dialogRecorder.h"
 #include "fakePanel.h"
-#include "platform/childFormRegistry.h"
-#include "platform/msgBox.h"
-
-class QAction;
 
 class LiveFormHarness : public ::testing::Test {
 protected:
-    void SetUp() override;
     void TearDown() override;
 
     // Serves the panel on 127.0.6.<hostByte>:10001 and connects the tool to it.
@@ -25,16 +22,15 @@ protected:
     void connectSerial();
     void setInstalledPoints(int points);
 
-    // Closes the child forms, shows `formName` from its menu command and returns it.
+    // Shows the form through its menu command and returns it.
     template <class Form>
     Form* openFromMenu(const char* menuName, const char* formName)
     {
-        triggerMenu(menuName);
-        return childForms::findAs<Form>(QString::fromLatin1(formName));
+        app.trigger(QString::fromLatin1(menuName));
+        return app.formAs<Form>(QString::fromLatin1(formName));
     }
-    void triggerMenu(const char* menuName);
-    bool mainMenusEnabled() const;
-    bool mainMenusDisabled() const;
+    bool mainMenusEnabled() const { return mainMenusAre(true); }
+    bool mainMenusDisabled() const { return mainMenusAre(false); }
 
     // Command texts (frame, checksum and brackets taken off) in arrival order.
     std::vector<std::string> commandsReceived() const;
@@ -42,5 +38,10 @@ protected:
     bool waitForCommands(std::size_t count, int timeoutMs = 3000);
 
     FakePanel panel;
-    std::vector<MsgBoxCall> messages;
+    DialogRecorder dialogs;
+    AppHarness app;
+
+private:
+    void showConnectFormOnce();
+    bool mainMenusAre(bool enabled) const;
 };

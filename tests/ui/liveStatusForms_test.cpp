@@ -9,6 +9,7 @@
 #include "link/frmB3RelayStatus.h"
 #include "link/liveFormPoll.h"
 #include "liveFormHarness.h"
+#include "widgetActions.h"
 #include "platform/twips.h"
 #include "platform/vbControls.h"
 #include "shell/mainServices.h"
@@ -20,7 +21,6 @@ namespace {
 
 QColor back(const QWidget* w) { return w->palette().color(QPalette::Window); }
 bool shown(const QWidget* w) { return !w->isHidden(); }
-void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
 // 48 item characters: `head` first, the rest `fill`.
 std::string page(const std::string& head, char fill = '0') { return head + std::string(48 - head.size(), fill); }
@@ -61,20 +61,20 @@ TEST_F(LiveStatusForms, RelayFormOverTcpShowsInstalledRowsPaintsLampsAndSendsSwi
     EXPECT_FALSE(shown(form->lblNoConnection));
 
     panel.clearReceived();
-    click(form->cmdTurnOn[11]);
-    click(form->cmdTurnOff[11]);
-    click(form->cmdAllRelaysOff);
-    click(form->cmdAllRelaysOn);
+    clickWidget(form->cmdTurnOn[11]);
+    clickWidget(form->cmdTurnOff[11]);
+    clickWidget(form->cmdAllRelaysOff);
+    clickWidget(form->cmdAllRelaysOn);
     EXPECT_EQ(commandsReceived(), (Commands{"100B1", "100B0", "10FF0", "10FF1"}));
     EXPECT_TRUE(form->cmdAllRelaysOff->isEnabled());
     EXPECT_TRUE(form->cmdAllRelaysOn->isEnabled());
     // A switch does not poll; the lamp follows with the next read.
     EXPECT_EQ(form->lblRelayStatus[11]->text(), "Off");
     panel.setPage(FakePanel::Page::Relays, page("00000000000100000000"));
-    click(form->cmdUpdateStatus);
+    clickWidget(form->cmdUpdateStatus);
     EXPECT_EQ(form->lblRelayStatus[11]->text(), "On");
     EXPECT_EQ(form->lblRelayStatus[0]->text(), "Off");
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(LiveStatusForms, RelayRowsFollowTheInstalledPointsYetEveryPollIsSent)
@@ -117,7 +117,7 @@ TEST_F(LiveStatusForms, GroupsNotDefinedShowDashesWithoutButtons)
     EXPECT_EQ(form->lblGroupName[47]->text(), "Hall");
 
     panel.setPage(FakePanel::Page::Groups, page("0129"));
-    click(form->cmdUpdateStatus);
+    clickWidget(form->cmdUpdateStatus);
     EXPECT_EQ(form->lblGroupStatus[0]->text(), "Off");
     EXPECT_EQ(form->lblGroupStatus[1]->text(), "On");
     EXPECT_EQ(back(form->lblGroupStatus[1]), vbColor(0xFFFFFF));
@@ -128,8 +128,8 @@ TEST_F(LiveStatusForms, GroupsNotDefinedShowDashesWithoutButtons)
     EXPECT_TRUE(shown(form->cmdTurnOn[3]));
 
     panel.clearReceived();
-    click(form->cmdTurnOn[5]);
-    click(form->cmdTurnOff[40]);
+    clickWidget(form->cmdTurnOn[5]);
+    clickWidget(form->cmdTurnOff[40]);
     EXPECT_EQ(commandsReceived(), (Commands{"11051", "11280"}));
 }
 
@@ -144,7 +144,7 @@ TEST_F(LiveStatusForms, InputLampsFollowContactDigitsAndKeepTheirStateForOtherVa
     for (int i = 0; i < 48; ++i) EXPECT_EQ(shown(form->lblInputOnStatus[i]), i < 8) << i;
 
     panel.setPage(FakePanel::Page::Inputs, page("01237A9"));
-    click(form->cmdUpdateStatus);
+    clickWidget(form->cmdUpdateStatus);
     const QColor white = vbColor(0xFFFFFF), grey = vbColor(0x808080);
     const std::vector<std::pair<QColor, QColor>> offOn = {
         {grey, grey}, {grey, white}, {white, grey}, {white, white},
@@ -182,8 +182,8 @@ TEST_F(LiveStatusForms, PresetStatusAndCaptureWriteTheHostTable)
     EXPECT_EQ(form->lblPresetName[2]->toolTip(), "Preset 03");
 
     panel.clearReceived();
-    click(form->cmdSet[5]);
-    click(form->cmdCapture[2]);
+    clickWidget(form->cmdSet[5]);
+    clickWidget(form->cmdCapture[2]);
     EXPECT_EQ(commandsReceived(), (Commands{"40050", "41020", "23FF"}));
     const std::vector<int16_t> expected = {1, 2, 1, 2, 2, 2, 2, 1};
     for (int r = 0; r < 8; ++r) EXPECT_EQ(tConfig.iPresetRelayState(2, r), expected[r]) << r;
@@ -196,11 +196,11 @@ TEST_F(LiveStatusForms, PresetStatusAndCaptureWriteTheHostTable)
     bChanged = VbFalse;
     const QPointer<frmB3CapturePresets> alive(form);
     panel.injectFault(FakePanel::Fault::BadChecksum, -1);
-    click(form->cmdCapture[3]);
+    clickWidget(form->cmdCapture[3]);
     for (int r = 0; r < 49; ++r) EXPECT_EQ(tConfig.iPresetRelayState(3, r), 0) << r;
     EXPECT_FALSE(bChanged);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt, "Connection To Brevantine 3 Panel Lost");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt, "Connection To Brevantine 3 Panel Lost");
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 1000));
 }
 
@@ -212,7 +212,7 @@ TEST_F(LiveStatusForms, AutomaticUpdatesSwitchTheMainMenusOffAndOnAgainHoweverTh
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(mainMenusEnabled());
 
-    click(form->cmdAutoUpdate);
+    clickWidget(form->cmdAutoUpdate);
     EXPECT_EQ(form->cmdAutoUpdate->text(), "Disable Auto Updates");
     EXPECT_EQ(form->lblAutoUpdate->text(), "Updates Enabled");
     EXPECT_EQ(back(form->lblAutoUpdate), vbColor(0x80FF80));
@@ -225,7 +225,7 @@ TEST_F(LiveStatusForms, AutomaticUpdatesSwitchTheMainMenusOffAndOnAgainHoweverTh
     EXPECT_TRUE(waitForCommands(3));
     for (const std::string& command : commandsReceived()) EXPECT_EQ(command, "23FF");
 
-    click(form->cmdAutoUpdate);
+    clickWidget(form->cmdAutoUpdate);
     EXPECT_EQ(form->cmdAutoUpdate->text(), "Enable Auto Updates");
     EXPECT_EQ(form->lblAutoUpdate->text(), "Updates Disabled");
     EXPECT_EQ(back(form->lblAutoUpdate), vbColor(0x8080FF));
@@ -235,7 +235,7 @@ TEST_F(LiveStatusForms, AutomaticUpdatesSwitchTheMainMenusOffAndOnAgainHoweverTh
     EXPECT_TRUE(form->cmdAllRelaysOn->isEnabled());
 
     // Closed by the close box while automatic updates run.
-    click(form->cmdAutoUpdate);
+    clickWidget(form->cmdAutoUpdate);
     EXPECT_TRUE(mainMenusDisabled());
     const QPointer<frmB3RelayStatus> alive(form);
     form->parentWidget()->close();
@@ -245,11 +245,11 @@ TEST_F(LiveStatusForms, AutomaticUpdatesSwitchTheMainMenusOffAndOnAgainHoweverTh
     // Closed with the child forms (menu command, exit).
     form = openFromMenu<frmB3RelayStatus>("mnuRelayStatus", "frmB3RelayStatus");
     ASSERT_NE(form, nullptr);
-    click(form->cmdAutoUpdate);
+    clickWidget(form->cmdAutoUpdate);
     EXPECT_TRUE(mainMenusDisabled());
     CloseChildForms();
     EXPECT_TRUE(mainMenusEnabled());
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(LiveStatusForms, PanelLostDuringAutomaticUpdatesClosesTheFormOnceWithMenusBack)
@@ -259,7 +259,7 @@ TEST_F(LiveStatusForms, PanelLostDuringAutomaticUpdatesClosesTheFormOnceWithMenu
     auto* form = openFromMenu<frmB3InputStatus>("mnuInputStatus", "frmB3InputStatus");
     ASSERT_NE(form, nullptr);
     const QPointer<frmB3InputStatus> alive(form);
-    click(form->cmdAutoUpdate);
+    clickWidget(form->cmdAutoUpdate);
     ASSERT_TRUE(mainMenusDisabled());
 
     panel.dropConnectionAfter(1);
@@ -268,10 +268,10 @@ TEST_F(LiveStatusForms, PanelLostDuringAutomaticUpdatesClosesTheFormOnceWithMenu
     EXPECT_FALSE(bConnected);
     // Time for several more ticks: none may report the loss again.
     QTest::qWait(1600);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt, "Connection To Brevantine 3 Panel Lost");
-    EXPECT_EQ(messages[0].style, vbExclamation);
-    EXPECT_EQ(messages[0].title, "OVK Brevantine 3");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt, "Connection To Brevantine 3 Panel Lost");
+    EXPECT_EQ(dialogs.messages[0].style, vbExclamation);
+    EXPECT_EQ(dialogs.messages[0].title, "OVK Brevantine 3");
     EXPECT_NE(childForms::find("frmB3Connect"), nullptr);
 }
 
@@ -286,17 +286,17 @@ TEST_F(LiveStatusForms, ClicksAndTicksWhileAReplyIsAwaitedStartNoSecondExchange)
     panel.injectFault(FakePanel::Fault::LateReply, 1, 1800);
     std::size_t framesDuringWait = 0;
     QTimer::singleShot(200, form, [&] {
-        click(form->cmdTurnOn[0]);
-        click(form->cmdAllRelaysOff);
-        click(form->cmdUpdateStatus);
+        clickWidget(form->cmdTurnOn[0]);
+        clickWidget(form->cmdAllRelaysOff);
+        clickWidget(form->cmdUpdateStatus);
     });
     // Two automatic ticks fall due inside the wait.
-    QTimer::singleShot(100, form, [&] { click(form->cmdAutoUpdate); });
+    QTimer::singleShot(100, form, [&] { clickWidget(form->cmdAutoUpdate); });
     QTimer::singleShot(1700, form, [&] { framesDuringWait = panel.received().size(); });
-    click(form->cmdUpdateStatus);
+    clickWidget(form->cmdUpdateStatus);
     EXPECT_EQ(framesDuringWait, 1u);
-    EXPECT_TRUE(messages.empty());
-    click(form->cmdAutoUpdate);
+    EXPECT_TRUE(dialogs.messages.empty());
+    clickWidget(form->cmdAutoUpdate);
     for (const std::string& command : commandsReceived()) EXPECT_EQ(command, "23FF");
     EXPECT_TRUE(bConnected);
 }
@@ -316,7 +316,7 @@ TEST_F(LiveStatusForms, SerialLinkPollsFromActivationWithoutUpdateButtons)
     ASSERT_TRUE(waitForCommands(2));
     EXPECT_EQ(form->lblRelayStatus[0]->text(), "On");
 
-    click(form->cmdTurnOn[11]);
+    clickWidget(form->cmdTurnOn[11]);
     const Commands sent = commandsReceived();
     EXPECT_EQ(sent.back(), "100B1");
     EXPECT_TRUE(mainMenusEnabled());
@@ -333,7 +333,7 @@ TEST_F(LiveStatusForms, SerialPollThatFailsLosesThePanelOnce)
     panel.injectFault(FakePanel::Fault::BadChecksum, -1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 5000));
     QTest::qWait(600);
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_FALSE(bConnected);
 }
 
@@ -351,13 +351,13 @@ TEST_F(LiveStatusForms, WithoutALinkNothingIsShownOrSent)
     EXPECT_TRUE(shown(form->cmdAutoUpdate));
     EXPECT_EQ(form->lblAutoUpdate->text(), "Updates Disabled");
 
-    click(form->cmdAutoUpdate);
+    clickWidget(form->cmdAutoUpdate);
     EXPECT_TRUE(mainMenusDisabled());
     EXPECT_EQ(form->Timer1->interval(), 250);
     QTest::qWait(600);
-    click(form->cmdAutoUpdate);
+    clickWidget(form->cmdAutoUpdate);
     EXPECT_TRUE(mainMenusEnabled());
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 
     auto* presets = openFromMenu<frmB3CapturePresets>("mnuCapturePresets", "frmB3CapturePresets");
     ASSERT_NE(presets, nullptr);

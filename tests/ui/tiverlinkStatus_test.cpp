@@ -8,6 +8,7 @@
 #include "link/frmB3TiverlinkStatus.h"
 #include "link/liveFormPoll.h"
 #include "liveFormHarness.h"
+#include "widgetActions.h"
 #include "platform/twips.h"
 #include "platform/vbControls.h"
 #include "shell/mainServices.h"
@@ -19,14 +20,6 @@ namespace {
 
 QColor back(const QWidget* w) { return w->palette().color(QPalette::Window); }
 bool shown(const QWidget* w) { return !w->isHidden(); }
-void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-
-// What the list does when the user picks an entry.
-void choose(VbComboBox* list, int index)
-{
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
 
 struct Station {
     int address;
@@ -60,9 +53,9 @@ protected:
     // Picks the station and polls it once.
     void poll(int address)
     {
-        choose(form->cboTLinkDevice, address);
+        chooseListEntry(form->cboTLinkDevice, address);
         panel.clearReceived();
-        click(form->cmdUpdateStatus);
+        clickWidget(form->cmdUpdateStatus);
     }
     frmB3TiverlinkStatus* form = nullptr;
 };
@@ -79,7 +72,7 @@ TEST_F(TiverlinkStatusOverTcp, FramesFollowTheDeviceTypeAndPaintTheStationsInput
     EXPECT_EQ(form->cboTLinkDevice->currentIndex(), 0);
 
     // A new choice shows nothing until the next poll.
-    choose(form->cboTLinkDevice, 3);
+    chooseListEntry(form->cboTLinkDevice, 3);
     EXPECT_FALSE(shown(form->fraStatus16));
     EXPECT_TRUE(commandsReceived().empty());
 
@@ -135,7 +128,7 @@ TEST_F(TiverlinkStatusOverTcp, FramesFollowTheDeviceTypeAndPaintTheStationsInput
     tStation[9].iDeviceType = 12;
     poll(9);
     EXPECT_TRUE(commandsReceived().empty());
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(TiverlinkStatusOverTcp, PhotocellShowsItsLightLevel)
@@ -160,10 +153,10 @@ TEST_F(TiverlinkStatusOverTcp, PhotocellShowsItsLightLevel)
 TEST_F(TiverlinkStatusOverTcp, AStationChosenDuringAPollDoesNotTakeOverItsReplies)
 {
     serve({{3, 3, 0b001, 1, 0}, {5, 9, 0xFE, 0, 200}}, 13);
-    choose(form->cboTLinkDevice, 3);
+    chooseListEntry(form->cboTLinkDevice, 3);
     panel.injectFault(FakePanel::Fault::LateReply, 1, 400);
-    QTimer::singleShot(100, form, [this] { choose(form->cboTLinkDevice, 5); });
-    click(form->cmdUpdateStatus);
+    QTimer::singleShot(100, form, [this] { chooseListEntry(form->cboTLinkDevice, 5); });
+    clickWidget(form->cmdUpdateStatus);
     EXPECT_EQ(form->lblTLinkDeviceType->text(), "3 Push Button");
     EXPECT_EQ(form->lblPresent16->text(), "Connected");
     EXPECT_EQ(form->lblInput16Status[0]->text(), "On");
@@ -178,8 +171,8 @@ TEST_F(TiverlinkStatusOverTcp, AFailedFirstQuerySendsNoOtherAndLosesThePanel)
     panel.injectFault(FakePanel::Fault::BadChecksum, 3);
     poll(2);
     EXPECT_EQ(commandsReceived(), (Commands{"46", "46", "46"}));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt, "Connection To Brevantine 3 Panel Lost");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].prompt, "Connection To Brevantine 3 Panel Lost");
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 1000));
 }
 
@@ -189,8 +182,8 @@ TEST_F(TiverlinkStatus, AutomaticUpdatesOverTcpPollEvery750Milliseconds)
     connectTcp(15);
     auto* form = openFromMenu<frmB3TiverlinkStatus>("mnuTiverlinkStatus", "frmB3TiverlinkStatus");
     ASSERT_NE(form, nullptr);
-    choose(form->cboTLinkDevice, 1);
-    click(form->cmdAutoUpdate);
+    chooseListEntry(form->cboTLinkDevice, 1);
+    clickWidget(form->cmdAutoUpdate);
     EXPECT_EQ(form->lblAutoUpdate->text(), "Updates Enabled");
     EXPECT_TRUE(mainMenusDisabled());
     EXPECT_EQ(form->Timer1->interval(), 750);
@@ -210,7 +203,7 @@ TEST_F(TiverlinkStatus, SerialLinkPollsTheChosenStationEvery250Milliseconds)
     EXPECT_FALSE(shown(form->cmdAutoUpdate));
     EXPECT_TRUE(form->Timer1->isActive());
     EXPECT_EQ(form->Timer1->interval(), 250);
-    choose(form->cboTLinkDevice, 2);
+    chooseListEntry(form->cboTLinkDevice, 2);
     ASSERT_TRUE(waitForCommands(3));
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown(form->fraStatus16); }, 1000));
     EXPECT_EQ(form->fraStatus16->height(), twipsToPixels(480 * 5 + 855));
