@@ -275,6 +275,21 @@ TEST_F(LiveStatusForms, PanelLostDuringAutomaticUpdatesClosesTheFormOnceWithMenu
     EXPECT_NE(childForms::find("frmB3Connect"), nullptr);
 }
 
+TEST_F(LiveStatusForms, AFailedFirstReadOverTcpClosesTheNewFormAndShowsTheConnectForm)
+{
+    setInstalledPoints(4);
+    connectTcp(9);
+    panel.injectFault(FakePanel::Fault::BadChecksum, 3);
+    app.trigger("mnuCapturePresets");
+    EXPECT_EQ(commandsReceived(), (Commands{"25FF", "25FF", "25FF"}));
+    AppHarness::processEvents();
+    EXPECT_EQ(app.form("frmB3CapturePresets"), nullptr);
+    ASSERT_NE(app.form("frmB3Connect"), nullptr);
+    EXPECT_TRUE(app.form("frmB3Connect")->isVisible());
+    EXPECT_EQ(dialogs.prompts(), std::vector<std::string>{"Connection To Brevantine 3 Panel Lost"});
+    EXPECT_EQ(app.statusPanel(2), "Disconnected");
+}
+
 TEST_F(LiveStatusForms, ClicksAndTicksWhileAReplyIsAwaitedStartNoSecondExchange)
 {
     setInstalledPoints(4);
@@ -283,7 +298,7 @@ TEST_F(LiveStatusForms, ClicksAndTicksWhileAReplyIsAwaitedStartNoSecondExchange)
     ASSERT_NE(form, nullptr);
     panel.clearReceived();
 
-    panel.injectFault(FakePanel::Fault::LateReply, 1, 1800);
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 2500);
     std::size_t framesDuringWait = 0;
     QTimer::singleShot(200, form, [&] {
         clickWidget(form->cmdTurnOn[0]);

@@ -11,7 +11,6 @@
 #include "widgetActions.h"
 #include "platform/twips.h"
 #include "platform/vbControls.h"
-#include "shell/mainServices.h"
 
 using Commands = std::vector<std::string>;
 using TiverlinkStatus = LiveFormHarness;
@@ -174,39 +173,6 @@ TEST_F(TiverlinkStatusOverTcp, AFailedFirstQuerySendsNoOtherAndLosesThePanel)
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].prompt, "Connection To Brevantine 3 Panel Lost");
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 1000));
-}
-
-TEST_F(TiverlinkStatus, AutomaticUpdatesOverTcpPollEvery750Milliseconds)
-{
-    tStation[1].iDeviceType = 8;
-    connectTcp(15);
-    auto* form = openFromMenu<frmB3TiverlinkStatus>("mnuTiverlinkStatus", "frmB3TiverlinkStatus");
-    ASSERT_NE(form, nullptr);
-    chooseListEntry(form->cboTLinkDevice, 1);
-    clickWidget(form->cmdAutoUpdate);
-    EXPECT_EQ(form->lblAutoUpdate->text(), "Updates Enabled");
-    EXPECT_TRUE(mainMenusDisabled());
-    EXPECT_EQ(form->Timer1->interval(), 750);
-    ASSERT_TRUE(waitForCommands(6));
-    EXPECT_EQ(commandsReceived(), (Commands{"46", "47", "48", "46", "47", "48"}));
-    CloseChildForms();
-    EXPECT_TRUE(mainMenusEnabled());
-}
-
-TEST_F(TiverlinkStatus, SerialLinkPollsTheChosenStationEvery250Milliseconds)
-{
-    tStation[2].iDeviceType = 5;
-    connectSerial();
-    auto* form = openFromMenu<frmB3TiverlinkStatus>("mnuTiverlinkStatus", "frmB3TiverlinkStatus");
-    ASSERT_NE(form, nullptr);
-    EXPECT_FALSE(shown(form->cmdUpdateStatus));
-    EXPECT_FALSE(shown(form->cmdAutoUpdate));
-    EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_EQ(form->Timer1->interval(), 250);
-    chooseListEntry(form->cboTLinkDevice, 2);
-    ASSERT_TRUE(waitForCommands(3));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shown(form->fraStatus16); }, 1000));
-    EXPECT_EQ(form->fraStatus16->height(), twipsToPixels(480 * 5 + 855));
 }
 
 TEST_F(TiverlinkStatus, WithoutALinkTheListIsHiddenAndNothingSent)
