@@ -57,7 +57,6 @@ struct FakePanel::Impl {
         bool pty = false;
         std::string input;
         bool modemOnline = false;
-        bool silentForGood = false;
     };
     struct Scheduled {
         Clock::time_point due;
@@ -151,7 +150,7 @@ struct FakePanel::Impl {
         const int fd = ::accept4(listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0) return;
         ++accepted;
-        channels.push_back(Channel{fd, false, {}, false, false});
+        channels.push_back(Channel{fd, false, {}, false});
     }
 
     Channel* channelOf(int fd)
@@ -290,11 +289,14 @@ struct FakePanel::Impl {
         if (text.size() < 6 || text.compare(0, 3, "[00") != 0) return;
         const std::string body = text.substr(1, text.size() - 4);
         if (HexByte(text.substr(text.size() - 3, 2)) != FrameChecksum(body)) return;
-        if (channel.silentForGood) return;
         if (dropAfter == 0) {
             dropAfter = -1;
-            if (channel.pty) channel.silentForGood = true;
-            else closeChannel(channel.fd);
+            // A pseudo-terminal hangs up: the tool's side sees the line go dead.
+            if (channel.pty) {
+                ::close(ptySlaveFd);
+                ptySlaveFd = -1;
+            }
+            closeChannel(channel.fd);
             return;
         }
         if (dropAfter > 0) --dropAfter;
@@ -372,7 +374,7 @@ std::string FakePanel::openPty()
         // the tool closes and reopens the port.
         impl_->ptySlaveFd = slave;
         impl_->ptyName = name;
-        impl_->channels.push_back(Impl::Channel{master, true, {}, false, false});
+        impl_->channels.push_back(Impl::Channel{master, true, {}, false});
     }
     impl_->wake();
     return name;

@@ -69,7 +69,7 @@ public:
     // LateReply answers after `lateMs`.
     void injectFault(Fault fault, int exchanges = 1, int lateMs = 0);
     // Answers `exchanges` more frames, then drops the connection at the next one
-    // (a pseudo-terminal goes silent for good).
+    // (a pseudo-terminal hangs up for good).
     void dropConnectionAfter(int exchanges);
 
 private:

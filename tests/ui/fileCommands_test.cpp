@@ -63,8 +63,10 @@ TEST(FileCommands, NewAsksWhileChangedAndResetsOnYes)
 
 TEST(FileCommands, SaveRightAfterStartupRunsSaveAsThenSavesWithoutDialog)
 {
+    ConnectFormProbe& connect = InstallFakeConnectForm();
     DialogRecorder dialogs;
     AppHarness app;
+    const int disconnectsAtStart = connect.disconnects;
     const std::string path = dataPath("site.B3");
     dialogs.answerFileDialog(path);
     bChanged = VbTrue;
@@ -89,6 +91,7 @@ TEST(FileCommands, SaveRightAfterStartupRunsSaveAsThenSavesWithoutDialog)
     EXPECT_EQ(fileSize(path), 177013);
     EXPECT_EQ(bChanged, VbFalse);
     EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(connect.disconnects, disconnectsAtStart);   // saving keeps the link
 }
 
 TEST(FileCommands, SaveAsStartsFromThePatternEveryTimeAndOverwrites)
@@ -109,7 +112,7 @@ TEST(FileCommands, SaveAsStartsFromThePatternEveryTimeAndOverwrites)
     EXPECT_EQ(sFileName, first);
     ASSERT_TRUE(ReadDataFile(first));
     EXPECT_EQ(tConfig.iLatitude, 45);                    // the old file was replaced
-    EXPECT_EQ(QDir(QString::fromStdString(DataFolderPath())).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(QDir(QString::fromStdString(DataFolderPath())).entryList({"old.B3?*"}).isEmpty());   // no temporary left
 }
 
 TEST(FileCommands, FailedSaveSaysSoAndKeepsTheChangedFlagAndFileName)
@@ -154,16 +157,26 @@ TEST(FileCommands, OpenStartsFromThePatternOnceAndReadsTheFile)
     EXPECT_EQ(dialogs.fileDialogs[0].fileName, DataFolderPath() + "/*.B3");
     EXPECT_EQ(dialogs.fileDialogs[0].flags, 0x1806);
 
+    tConfig.iLatitude = 21;
+    bChanged = VbTrue;
+    dialogs.answerMsgBox(vbNo);
+    app.trigger("mnuOpen");
+    EXPECT_EQ(dialogs.fileDialogs.size(), 1u);           // No: no dialog
+    dialogs.answerMsgBox(vbYes);
+    dialogs.cancelFileDialog();
+    app.trigger("mnuOpen");
+    EXPECT_EQ(tConfig.iLatitude, 21);                    // Yes, then cancelled: unchanged
+    EXPECT_EQ(bChanged, VbTrue);
+
     app.trigger("mnuSetup");
     const int disconnectsBefore = connect.disconnects;
-    bChanged = VbTrue;
     dialogs.answerMsgBox(vbYes);
     dialogs.answerFileDialog(path);
     app.trigger("mnuOpen");
     AppHarness::processEvents();
-    ASSERT_EQ(dialogs.fileDialogs.size(), 2u);
-    EXPECT_EQ(dialogs.fileDialogs[1].fileName, "");      // later opens start empty
-    EXPECT_EQ(dialogs.prompts(), std::vector<std::string>{kDiscard});
+    ASSERT_EQ(dialogs.fileDialogs.size(), 3u);
+    EXPECT_EQ(dialogs.fileDialogs[2].fileName, "");      // later opens start empty
+    EXPECT_EQ(dialogs.prompts(), std::vector<std::string>(3, kDiscard));
     EXPECT_EQ(tConfig.iLatitude, 33);
     EXPECT_EQ(bChanged, VbFalse);
     EXPECT_EQ(sFileName, path);
@@ -171,25 +184,6 @@ TEST(FileCommands, OpenStartsFromThePatternOnceAndReadsTheFile)
     EXPECT_EQ(connect.disconnects, disconnectsBefore + 1);
     EXPECT_EQ(app.form("frmB3Setup"), nullptr);
     EXPECT_NE(app.form("frmB3About"), nullptr);
-}
-
-TEST(FileCommands, OpenAnsweredNoOrCancelledChangesNothing)
-{
-    DialogRecorder dialogs;
-    AppHarness app;
-    tConfig.iLatitude = 21;
-    bChanged = VbTrue;
-    dialogs.answerMsgBox(vbNo);
-    app.trigger("mnuOpen");
-    EXPECT_TRUE(dialogs.fileDialogs.empty());
-
-    dialogs.answerMsgBox(vbYes);
-    dialogs.cancelFileDialog();
-    app.trigger("mnuOpen");
-    EXPECT_EQ(dialogs.fileDialogs.size(), 1u);
-    EXPECT_EQ(tConfig.iLatitude, 21);
-    EXPECT_EQ(bChanged, VbTrue);
-    EXPECT_EQ(sFileName, "None");
 }
 
 TEST(FileCommands, DamagedFileKeepsTheConfigurationAndFileName)

@@ -130,17 +130,6 @@ TEST(MainWindow, LiveFormsGreyTheSixMainMenus)
     EnableMainMenus();
     for (const char* name : mainMenus) EXPECT_TRUE(app.window().menuControl(name)->isEnabled()) << name;
     EXPECT_FALSE(app.window().menuControl("mnuRelayDrive")->isEnabled());
-    EXPECT_EQ(app.window().menuControl("mnuDimmerToRelayControl")->text(), "Dimmer Output / Relay Control");
-    EXPECT_TRUE(app.window().menuControl("mnuSpace")->isSeparator());
-}
-
-TEST(MainWindow, ExitWithoutChangesAsksNothing)
-{
-    DialogRecorder dialogs;
-    AppHarness app;
-    app.trigger("mnuExit");                          // nothing changed: no question
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_FALSE(windowOpen(app));
 }
 
 TEST(MainWindow, ExitWithChangesAnsweredNoThenYes)
