@@ -38,8 +38,6 @@ public:
     void cmdUpdateStatus_Click();
     void cmdAutoUpdate_Click();
 
-    bool autoUpdatesOn() const { return autoUpdates_; }
-
     QPushButton* cmdUpdateStatus = nullptr;
     QPushButton* cmdAutoUpdate = nullptr;
     VbLabel* lblAutoUpdate = nullptr;
