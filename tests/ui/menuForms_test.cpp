@@ -20,6 +20,11 @@ TEST(MenuForms, EachEditorOpensFromItsMenuAndClosesThePreviousOne)
         {"mnuLocalInputPilots", "frmB3LocalInputPilots"},
         {"mnuDocument", "frmB3Document"},
         {"mnuSetup", "frmB3Setup"},
+        {"mnuRelayStatus", "frmB3RelayStatus"},
+        {"mnuGroupStatus", "frmB3RelayGroupStatus"},
+        {"mnuInputStatus", "frmB3InputStatus"},
+        {"mnuTiverlinkStatus", "frmB3TiverlinkStatus"},
+        {"mnuCapturePresets", "frmB3CapturePresets"},
         {"mnuAbout", "frmB3About"},
     };
     DialogRecorder dialogs;
@@ -31,7 +36,9 @@ TEST(MenuForms, EachEditorOpensFromItsMenuAndClosesThePreviousOne)
         ChildForm* form = app.form(formName);
         ASSERT_NE(form, nullptr) << menu;
         EXPECT_TRUE(form->isVisible()) << menu;
-        if (previous != formName) EXPECT_EQ(app.form(previous), nullptr) << menu;
+        if (previous != formName) {
+            EXPECT_EQ(app.form(previous), nullptr) << menu;
+        }
         previous = formName;
     }
     EXPECT_TRUE(dialogs.messages.empty());
