@@ -326,9 +326,7 @@ void frmB3Connect::ConnectSerial()
                 BlockOnStopwatch(kWaitStopwatch, 3000);
                 lblModem->hide();
             }
-            if (!SendCommand(pc::ReadRevision())) throw LinkError("no revision");
-            sRevText = Mid(sReply, 2, kRevisionLabels);
-            ShowRevLabels();
+            ReadRevisionOrFail();
         } catch (const LinkError&) {
             failConnect(true);
             return;
@@ -363,9 +361,7 @@ void frmB3Connect::ConnectTCP()
             while (socket.State() != SocketControl::sckConnected && StopwatchElapsedMs(kWaitStopwatch) < kTcpConnectLimitMs)
                 socket.waitForConnection(kTcpConnectLimitMs - StopwatchElapsedMs(kWaitStopwatch));
             if (StopwatchElapsedMs(kWaitStopwatch) >= kTcpConnectLimitMs) throw LinkError("connect timed out");
-            if (!SendCommand(pc::ReadRevision())) throw LinkError("no revision");
-            sRevText = Mid(sReply, 2, kRevisionLabels);
-            ShowRevLabels();
+            ReadRevisionOrFail();
         } catch (const LinkError&) {
             EnableMainMenus();
             failConnect(false);
@@ -382,6 +378,14 @@ void frmB3Connect::ConnectTCP()
     UpdateStatusBar();
     cmdConnect->setEnabled(true);
     lblModem->hide();
+}
+
+// A link counts as up only once the panel has told its revision.
+void frmB3Connect::ReadRevisionOrFail()
+{
+    if (!SendCommand(pc::ReadRevision())) throw LinkError("no revision");
+    sRevText = Mid(sReply, 2, kRevisionLabels);
+    ShowRevLabels();
 }
 
 void frmB3Connect::failConnect(bool serial)

@@ -139,6 +139,7 @@ private:
     void showLinkSettings();
     void showModemProgress(const char* caption, unsigned int backColor);
     void showConnectedAppearance(int enabledPortButtons);
+    void ReadRevisionOrFail();
     void failConnect(bool serial);
     void askToAdoptPanelHardware(const std::array<int, 12>& nodes, int cardType);
 };

@@ -60,7 +60,13 @@ ChildForm* load(const QString& name)
                                                                      | Qt::WindowCloseButtonHint);
         // Closing the frame unloads the form like VB's close box does.
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
-        QObject::connect(sub, &QObject::destroyed, [name] { registry().instances.remove(name); });
+        // A form unloaded and shown again has a new instance by the time the old
+        // frame is deleted: forget only the instance that frame held.
+        QObject::connect(sub, &QObject::destroyed, [name, form] {
+            auto it = registry().instances.find(name);
+            if (it != registry().instances.end() && (it->isNull() || it->data() == form))
+                registry().instances.erase(it);
+        });
     }
     return form;
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QStringList>
+#include <poll.h>
 
 #include "platform/latin1.h"
 #include "platform/linkError.h"
@@ -27,7 +28,7 @@ SerialPortControl::SerialPortControl(QObject* parent) : QObject(parent)
     // A peer that goes away shows as a read error while the port stays open; close it
     // so the link code sees a closed port rather than waiting on a dead one.
     connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        if (error == QSerialPort::ResourceError && port_.isOpen()) port_.close();
+        if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && port_.isOpen()) port_.close();
     });
 }
 
@@ -126,7 +127,15 @@ int SerialPortControl::InBufferCount()
 
 void SerialPortControl::waitForInput(int64_t ms)
 {
-    if (port_.isOpen() && ms > 0) port_.waitForReadyRead(static_cast<int>(ms));
+    if (!port_.isOpen() || ms <= 0) return;
+    // Polled here rather than in QSerialPort, which spins on a line that hung up.
+    pollfd p{static_cast<int>(port_.handle()), POLLIN, 0};
+    if (::poll(&p, 1, static_cast<int>(ms)) <= 0) return;
+    const qint64 before = port_.bytesAvailable();
+    if (p.revents & POLLIN) port_.waitForReadyRead(0);
+    // A line that hung up stays readable for ever with nothing to read: close it.
+    const bool hungUp = (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+    if (hungUp && port_.isOpen() && port_.bytesAvailable() == before) port_.close();
 }
 
 SerialPortControl& comGW()

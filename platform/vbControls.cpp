@@ -30,6 +30,22 @@ void VbLabel::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton) emit DblClick();
 }
 
+int vbButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int vbShift(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) + (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0)
+           + (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
 VbComboBox::VbComboBox(QWidget* parent) : QComboBox(parent)
 {
     connect(this, &QComboBox::activated, this, [this](int) { emit Click(); });

@@ -33,6 +33,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
+// VB's Button and Shift arguments of a mouse event: Button 1 left, 2 right, 4 middle;
+// Shift sums 1 Shift, 2 Ctrl, 4 Alt.
+int vbButton(Qt::MouseButton button);
+int vbShift(Qt::KeyboardModifiers modifiers);
+
 class VbComboBox : public QComboBox {
     Q_OBJECT
 public:

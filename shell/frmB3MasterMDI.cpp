@@ -38,7 +38,12 @@ constexpr std::array<const char*, 6> kAddOnModuleForms = {
     "frmB3AddOnModuleN2",   "frmB3AddOnModuleVoiceDTMF", "frmB3AddOnModuleBACnet",
 };
 
-void reportFileError(const std::string& message) { MsgBox(message, vbExclamation, kAppTitle); }
+// Tells the user why a read or write failed; true when it succeeded.
+bool succeeded(const DataFileResult& result)
+{
+    if (!result) MsgBox(result.message, vbExclamation, kAppTitle);
+    return result.ok;
+}
 
 } // namespace
 
@@ -292,25 +297,19 @@ void frmB3MasterMDI::FileOpen()
     DisconnectGW();
     // A file that cannot be read whole leaves the configuration, its file name and
     // the changed flag as they were.
-    const DataFileResult read = ReadDataFile(chosen);
-    if (!read) {
-        UpdateStatusBar();
-        reportFileError(read.message);
-        return;
-    }
-    sFileName = chosen;
+    if (succeeded(ReadDataFile(chosen))) AdoptFileName(chosen);
+}
+
+void frmB3MasterMDI::AdoptFileName(const std::string& path)
+{
+    sFileName = path;
     UpdateStatusBar();
     bChanged = VbFalse;
 }
 
 void frmB3MasterMDI::FileSave()
 {
-    const DataFileResult written = WriteDataFile(sFileName);
-    if (!written) {
-        reportFileError(written.message);
-        return;
-    }
-    bChanged = VbFalse;
+    if (succeeded(WriteDataFile(sFileName))) bChanged = VbFalse;
 }
 
 void frmB3MasterMDI::FileSaveAs()
@@ -323,14 +322,7 @@ void frmB3MasterMDI::FileSaveAs()
     if (FileDialogCancelled()) return;
 
     const std::string chosen = cdFile.FileName;
-    const DataFileResult written = WriteDataFile(chosen);
-    if (!written) {
-        reportFileError(written.message);
-        return;
-    }
-    sFileName = chosen;
-    UpdateStatusBar();
-    bChanged = VbFalse;
+    if (succeeded(WriteDataFile(chosen))) AdoptFileName(chosen);
 }
 
 void frmB3MasterMDI::mnuAddOnModules_Click()

@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/commonDialog.h"
@@ -84,6 +85,7 @@ private:
     void FileSaveAs();
     void PrepareFileDialog();
     bool FileDialogCancelled() const;
+    void AdoptFileName(const std::string& path);
     void UnloadEveryForm();
     bool DeferWhileLinkBusy(std::function<void()> retry);
     void RetryDeferredCommand();

@@ -125,21 +125,15 @@ TEST_F(DataFileTest, StationFieldsFollowTheNameAndLongNamesCarryTheirLength)
 {
     tConfig.sPanelName = std::string(300, 'N');
     tStation[0].sName = "S";
-    tStation[0].iInputType[8] = 3;
     tStation[0].iRelayAction(2, 1) = 9;
     tStation[0].iPresetNumber[0] = 17;
     const std::string bytes = encoded();
 
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x2C);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0x01);
-    const std::size_t record = kDefaultRecordSize + 300;
-    EXPECT_EQ(wordAt(bytes, record + 2), 1);
-    const std::size_t L = 1;
-    EXPECT_EQ(wordAt(bytes, record + 4 + L + 16), 3);                 // iInputType(8)
-    EXPECT_EQ(wordAt(bytes, record + 136 + L + 2 * (2 + 9 * 1)), 9);  // iRelayAction(2, 1)
-    EXPECT_EQ(wordAt(bytes, record + 1900 + L), 17);                  // iPresetNumber(0)
-    EXPECT_EQ(wordAt(bytes, record + 1918 + L + 2), 8);           // next station's name length
-    EXPECT_EQ(bytes.size(), kDefaultFileSize + 300 - 7);
+    EXPECT_EQ(bytes.substr(0, 2), "\x2C\x01");
+    const std::size_t station0 = kDefaultRecordSize + 300, L = 1;
+    EXPECT_EQ(wordAt(bytes, station0 + 136 + L + 2 * (2 + 9 * 1)), 9);   // iRelayAction(2, 1)
+    EXPECT_EQ(wordAt(bytes, station0 + 1900 + L), 17);                  // iPresetNumber(0)
+    EXPECT_EQ(wordAt(bytes, station0 + 1918 + L + 2), 8);               // next station's name length
 }
 
 TEST_F(DataFileTest, RoundTripKeepsSpareElementsLinkSettingsAndEightBitNames)
@@ -201,16 +195,27 @@ TEST_F(DataFileTest, DamagedDataLeavesTheConfigurationUntouched)
     before.expectCurrent();
 }
 
-TEST_F(DataFileTest, FilesOnDiskAreReplacedWholeAndFailuresSaySo)
+TEST_F(DataFileTest, FilesOnDiskAreReplacedWholeAndFailuresLeaveThemAlone)
 {
     const fs::path path = folder / "panel.B3";
     writeFile(path, std::string(500000, 'x'));
     ASSERT_TRUE(WriteDataFile(path.string()));
     EXPECT_EQ(fs::file_size(path), kDefaultFileSize);   // the longer old file is gone
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    const std::string saved = readFile(path);
 
     tConfig.iLatitude = 20;
+    tConfig.sPanelName = std::string(65535, 'A');       // the longest text that fits
+    ASSERT_TRUE(WriteDataFile((folder / "long.B3").string()));
+    fs::remove(folder / "long.B3");
+    tStation[3].sName = std::string(65536, 'B');        // too long for its length field
     const Snapshot before;
+    const DataFileResult tooLong = WriteDataFile(path.string());
+    EXPECT_FALSE(tooLong);
+    EXPECT_NE(tooLong.message.find("65,535"), std::string::npos);
+    EXPECT_EQ(readFile(path), saved);
+    EXPECT_FALSE(WriteDataFile((folder / "no such folder" / "x.B3").string()));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+
     const DataFileResult missing = ReadDataFile((folder / "missing.B3").string());
     EXPECT_FALSE(missing);
     EXPECT_NE(missing.message.find("missing.B3"), std::string::npos);
@@ -219,31 +224,6 @@ TEST_F(DataFileTest, FilesOnDiskAreReplacedWholeAndFailuresSaySo)
 
     ASSERT_TRUE(ReadDataFile(path.string()));
     EXPECT_EQ(tConfig.iLatitude, 45);
-
-    const DataFileResult noFolder = WriteDataFile((folder / "no such folder" / "x.B3").string());
-    EXPECT_FALSE(noFolder);
-    EXPECT_NE(noFolder.message.find("could not be saved"), std::string::npos);
-}
-
-TEST_F(DataFileTest, TextTooLongForItsLengthFieldIsRefusedAndTheOldFileKept)
-{
-    const fs::path path = folder / "panel.B3";
-    ASSERT_TRUE(WriteDataFile(path.string()));
-    const std::string old = readFile(path);
-
-    tConfig.sPanelName = std::string(65535, 'A');
-    std::string bytes;
-    EXPECT_TRUE(EncodeDataFile(bytes));
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF);
-
-    tStation[3].sName = std::string(65536, 'B');
-    EXPECT_FALSE(EncodeDataFile(bytes));
-    EXPECT_TRUE(bytes.empty());
-    const DataFileResult result = WriteDataFile(path.string());
-    EXPECT_FALSE(result);
-    EXPECT_NE(result.message.find("65,535"), std::string::npos);
-    EXPECT_EQ(readFile(path), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 } // namespace

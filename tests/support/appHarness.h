@@ -1,8 +1,8 @@
 #pragma once
 // Starts the program as main() does and tears it down again, for widget tests.
 //
-//   DialogRecorder dialogs;          // install first: start-up may ask nothing, but
-//   AppHarness app;                  // a later step usually does
+//   DialogRecorder dialogs;          // #include "support/dialogRecorder.h"
+//   AppHarness app;                  // #include "support/appHarness.h"
 //   app.trigger("mnuSetup");         // a menu command by control name
 //   auto* setup = app.formAs<frmB3Setup>("frmB3Setup");
 //   EXPECT_EQ(app.statusPanel(2), "Disconnected");

@@ -1,0 +1,11 @@
+#include "editors/engine/pilotWord.h"
+
+#include "core/vbRuntime.h"
+
+int pilotSource(int16_t word) { return static_cast<int>(VbIntDiv(word, 64)); }
+
+int pilotNumber(int16_t word) { return word % 64; }
+
+int16_t pilotWithSource(int16_t word, int source) { return static_cast<int16_t>(source * 64 + (word & 63)); }
+
+int16_t pilotWithNumber(int16_t word, int number) { return static_cast<int16_t>((word & ~63) + number); }

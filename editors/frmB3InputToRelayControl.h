@@ -1,0 +1,21 @@
+#pragma once
+// What each local input does to the relays, local inputs or timers its type acts on,
+// and the preset a Set Preset input recalls.
+
+#include "editors/inputControlForm.h"
+
+class frmB3InputToRelayControl : public InputControlForm {
+    Q_OBJECT
+public:
+    frmB3InputToRelayControl();
+
+    void Form_Activate() override;
+    void cboPreset_Click();
+
+    LabelArray& lblRelayName{targetNames};
+    VbComboBox* cboPreset;
+
+protected:
+    void showPresetList(bool visible) override;
+    void selectPreset(int input) override;
+};

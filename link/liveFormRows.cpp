@@ -1,0 +1,82 @@
+#include "link/liveFormRows.h"
+
+#include <QPushButton>
+
+#include "core/vbRuntime.h"
+#include "platform/twips.h"
+#include "platform/vbControls.h"
+
+namespace {
+constexpr int kRowsPerColumn = 16;
+constexpr int kColumnWidth = 3600;
+constexpr int kFirstRowTop = 240;
+constexpr int kRowPitch = 360;
+constexpr int kRowHeight = 315;
+constexpr int kNameOffset = 240;
+constexpr int kNameWidth = 1695;
+constexpr int kLampWidth = 495;
+} // namespace
+
+void placeInLiveRow(QWidget* control, int row, int leftOffset, int width, int height)
+{
+    const int left = kColumnWidth * (row / kRowsPerColumn) + leftOffset;
+    const int top = kFirstRowTop + kRowPitch * (row % kRowsPerColumn);
+    control->setGeometry(twipsRect(left, top, width, height));
+}
+
+void styleStateLabel(VbLabel* label)
+{
+    label->setFrameShape(QFrame::Box);
+    label->setAlignment(Qt::AlignCenter);
+}
+
+VbLabel* makeRowNameLabel(QWidget* parent, int row, const QString& tipPrefix)
+{
+    auto* label = new VbLabel(parent);
+    label->setFrameShape(QFrame::Box);
+    label->setBackColor(kNameLabelColour);
+    label->setToolTip(tipPrefix + QString::fromStdString(Format00(row + 1)));
+    placeInLiveRow(label, row, kNameOffset, kNameWidth, kRowHeight);
+    label->hide();
+    return label;
+}
+
+VbLabel* makeRowLamp(QWidget* parent, int row, int leftOffset, const QString& caption, unsigned int backColour)
+{
+    auto* lamp = new VbLabel(parent);
+    styleStateLabel(lamp);
+    QPalette p = lamp->palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    lamp->setPalette(p);
+    lamp->setBackColor(backColour);
+    lamp->setCaption(caption);
+    placeInLiveRow(lamp, row, leftOffset, kLampWidth, kRowHeight);
+    lamp->hide();
+    return lamp;
+}
+
+QPushButton* makeRowButton(QWidget* parent, int row, int leftOffset, const QString& caption, int width)
+{
+    auto* button = new QPushButton(caption, parent);
+    placeInLiveRow(button, row, leftOffset, width, kRowHeight);
+    button->hide();
+    return button;
+}
+
+void setLampColour(VbLabel* lamp, bool on) { lamp->setBackColor(on ? kLampOnColour : kLampOffColour); }
+
+void setOnOffLamp(VbLabel* lamp, bool on)
+{
+    lamp->setCaption(on ? QStringLiteral("On") : QStringLiteral("Off"));
+    setLampColour(lamp, on);
+}
+
+void setDefinableLamp(VbLabel* lamp, ItemState state, const QString& onCaption)
+{
+    switch (state) {
+    case ItemState::NotDefined: lamp->setCaption(QStringLiteral("---")); break;
+    case ItemState::Off: lamp->setCaption(QStringLiteral("Off")); break;
+    case ItemState::On: lamp->setCaption(onCaption); break;
+    }
+    setLampColour(lamp, state == ItemState::On);
+}

@@ -1,0 +1,78 @@
+// Rows, placement and headers of every grid editor for the installed I/O counts.
+#include "editors/frmB3InputToGroupControl.h"
+#include "editors/frmB3InputToRelayControl.h"
+#include "editors/frmB3LocalInputPilots.h"
+#include "editors/frmB3RelayGrouping.h"
+#include "editors/frmB3RelayOutputOptions.h"
+#include "gridFormDriver.h"
+#include "platform/twips.h"
+
+using namespace gridDriver;
+
+namespace {
+
+class GridRows : public GridFormTest {};
+
+void expectAt(const VbLabel* label, int leftTwips, int topTwips)
+{
+    EXPECT_EQ(label->pos(), QPoint(twipsToPixels(leftTwips), twipsToPixels(topTwips)));
+}
+
+} // namespace
+
+TEST_F(GridRows, InstalledPointsDecideTheRowsAndHeadersShown)
+{
+    for (int count : {4, 16, 20, 36}) {
+        SCOPED_TRACE(count);
+        install(count);
+        ASSERT_EQ(GetIOPointCount(), count);
+
+        auto* options = open<frmB3RelayOutputOptions>("frmB3RelayOutputOptions");
+        EXPECT_EQ(visibleCount(options->lblRelayName), count);
+        EXPECT_EQ(visibleCount(options->lblTimerType), count);
+        EXPECT_EQ(visibleCount(options->lblPowerOnType), count);
+        EXPECT_TRUE(options->lblRelayName[count - 1]->isVisible());
+        EXPECT_EQ(options->lblRelayName[count - 1]->caption(),
+                  QString::fromLatin1(tConfig.sRelayName[count - 1].c_str()));
+        for (auto* headers : {&options->lblTimerTypeHeater, &options->lblPowerUpHeader}) {
+            EXPECT_TRUE((*headers)[0]->isVisible());
+            EXPECT_EQ((*headers)[1]->isVisible(), count > 16);
+            EXPECT_EQ((*headers)[2]->isVisible(), count > 32);
+        }
+
+        auto* grouping = open<frmB3RelayGrouping>("frmB3RelayGrouping");
+        EXPECT_EQ(visibleCount(grouping->lblRelayName), count);
+        EXPECT_EQ(visibleCount(grouping->lblInclude), count);
+
+        auto* pilots = open<frmB3LocalInputPilots>("frmB3LocalInputPilots");
+        EXPECT_EQ(visibleCount(pilots->lblInputName), count);
+        EXPECT_EQ(visibleCount(pilots->lblPilotNumber), count);
+
+        auto* toRelay = open<frmB3InputToRelayControl>("frmB3InputToRelayControl");
+        EXPECT_EQ(toRelay->cboInput->ListCount(), count);
+        EXPECT_EQ(visibleCount(toRelay->lblRelayName), count);
+        auto* toGroup = open<frmB3InputToGroupControl>("frmB3InputToGroupControl");
+        EXPECT_EQ(visibleCount(toGroup->lblGroupName), 48);
+    }
+}
+
+TEST_F(GridRows, EachFormPlacesRowsSixteenToAColumnAtItsOwnOffsets)
+{
+    install(48);
+    auto* options = open<frmB3RelayOutputOptions>("frmB3RelayOutputOptions");
+    expectAt(options->lblTimerType[17], 3600 + 1455, 360 + 420);
+    expectAt(options->lblPowerOnType[47], 7200 + 2540, 15 * 360 + 420);
+    expectAt(options->lblTimerTypeHeater[2], 7200 + 1440, 120);
+    EXPECT_EQ(options->lblRelayName[33]->toolTip(), "Relay 34");
+    EXPECT_EQ(options->size(), QSize(twipsToPixels(10815), twipsToPixels(7335)));
+
+    auto* grouping = open<frmB3RelayGrouping>("frmB3RelayGrouping");
+    expectAt(grouping->lblInclude[31], 3600 + 1815, 15 * 360 + 960);
+
+    auto* pilots = open<frmB3LocalInputPilots>("frmB3LocalInputPilots");
+    expectAt(pilots->lblPilotNumber[40], 7200 + 2780, 8 * 360 + 240);
+
+    auto* toGroup = open<frmB3InputToGroupControl>("frmB3InputToGroupControl");
+    expectAt(toGroup->lblGroupName[20], 3600 + 480, 4 * 360 + 960);
+    EXPECT_EQ(toGroup->lblGroupName[47]->toolTip(), "Group 48");
+}
