@@ -78,6 +78,9 @@ PasswordDigits boxDigits(const std::array<VbTextBox*, frmB3Connect::kPasswordBox
 
 void frmB3Connect::connectTransferControls()
 {
+    // Painted once per block: opaque, they repaint alone, not the frame behind them.
+    lblActivityProgress->setAutoFillBackground(true);
+    pbActivityProgress->setAutoFillBackground(true);
     connect(cmdDownLoadToB2, &QPushButton::clicked, this, [this] { cmdDownLoadToB2_Click(); });
     connect(cmdUpLoadFromB2, &QPushButton::clicked, this, [this] { cmdUpLoadFromB2_Click(); });
     connect(cmdCancelUpDownLoad, &QPushButton::clicked, this, [this] { cmdCancelUpDownLoad_Click(); });
