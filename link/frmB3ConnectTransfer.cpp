@@ -160,6 +160,10 @@ void frmB3Connect::cmdPassWordCancel_Click()
 
 void frmB3Connect::cmdPassWordContinue_Click()
 {
+    // The download's cancel flag is cleared here rather than once the blocks start:
+    // the main window asks for a cancel when it is closed during the password
+    // exchanges too, and that request must stop the download before its first block.
+    bCancelTransfer = VbFalse;
     fraPassWord->hide();
     lblActivityProgress->setCaption("Downloading Settings To Brevantine 3");
     lblActivityProgress->show();
@@ -200,9 +204,6 @@ void frmB3Connect::DownLoadSettings()
     // Held to the end, so that closing the main window meanwhile waits for the
     // transfer to stop instead of pulling the form out from under it.
     const LinkBusyScope busy;
-    // Cleared before the menus' message-loop pass, so a cancel asked for during that
-    // pass (the close of the main window) is not lost.
-    bCancelTransfer = VbFalse;
     MasterMDIMenuDisable();
     PackPanelImage(boxDigits(txtPassWord));
     ConnectFormTransferLink link(*this);
@@ -252,6 +253,8 @@ void frmB3Connect::cmdUpLoadFromB2_Click()
 void frmB3Connect::UpLoadSettings()
 {
     const LinkBusyScope busy;
+    // Cleared before the menus' message-loop pass, so that a cancel asked for during
+    // that pass (by closing the main window) is not lost.
     bCancelTransfer = VbFalse;
     MasterMDIMenuDisable();
     ConnectFormTransferLink link(*this);

@@ -245,25 +245,32 @@ TEST(PanelDownload, ErrorsOneTwoAndThree)
     expectIdle(app, form);
 }
 
-TEST(PanelDownload, ClosingTheMainWindowCancelsTheTransferFirst)
+// During the password read or among the blocks: either way the form lives through the
+// rest of the download, which stops as if cancelled, and then the window closes.
+TEST(PanelDownload, ClosingTheMainWindowCancelsTheDownloadFirst)
 {
-    FakePanel panel;
-    DialogRecorder dialogs;
-    AppHarness app;
-    frmB3Connect* form = ConnectTo(app, panel, "127.0.4.5");
-    panel.injectFault(FakePanel::Fault::LateReply, -1, 2);
+    const auto closeDuringDownload = [](const std::string& address, bool duringPasswordRead) {
+        FakePanel panel;
+        DialogRecorder dialogs;
+        AppHarness app;
+        frmB3Connect* form = ConnectTo(app, panel, address);
+        panel.injectFault(FakePanel::Fault::LateReply, duringPasswordRead ? 1 : -1, duringPasswordRead ? 30 : 2);
+        Click(form->cmdDownLoadToB2);
+        const auto close = [&app] { app.window().close(); };
+        if (duringPasswordRead) QTimer::singleShot(5, &app.window(), close);
+        else WhenDuringTransfer(form, [form] { return BlockShown(form) >= 5; }, close);
+        Click(form->cmdPassWordContinue);
 
-    Click(form->cmdDownLoadToB2);
-    WhenDuringTransfer(
-        form, [form] { return BlockShown(form) >= 5; }, [&app] { app.window().close(); });
-    Click(form->cmdPassWordContinue);
-
-    // The form lived through the rest of the transfer, which stopped as if cancelled.
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.messages[0].prompt, "Manual Download Cancel." + kMayNotFunction);
-    EXPECT_LT(BlockAddresses(panel.received()).size(), 20u);
-    ASSERT_TRUE(WaitUntil([&] { return !app.window().isVisible(); }, 5000));
-    AppHarness::processEvents();
-    EXPECT_EQ(app.form("frmB3Connect"), nullptr);
-    EXPECT_FALSE(bConnected);
+        EXPECT_EQ(dialogs.prompts().at(0), "Manual Download Cancel." + kMayNotFunction);
+        EXPECT_TRUE(WaitUntil([&] { return !app.window().isVisible(); }, 5000));
+        AppHarness::processEvents();
+        EXPECT_EQ(app.form("frmB3Connect"), nullptr);
+        EXPECT_FALSE(bConnected);
+        return BlockAddresses(panel.received());
+    };
+    EXPECT_EQ(closeDuringDownload("127.0.4.5", true), std::vector<int>{-1});
+    const std::vector<int> sent = closeDuringDownload("127.0.4.6", false);
+    EXPECT_GE(sent.size(), 1u + 5u);
+    EXPECT_LT(sent.size(), 20u);
+    EXPECT_NE(sent.back(), -1);   // no checksum request
 }
