@@ -192,3 +192,15 @@ TEST_F(PanelUpload, AChecksumThatDiffersOrACancelAlsoClearsTheHost)
     EXPECT_NE(panel.received().back(), BuildFrame("3400009FFF"));
     expectResetToDefaults(form);
 }
+
+// A panel that stays connected but never answers: each of the three attempts of the
+// first block read runs to its time-out before the host gives up.
+TEST_F(PanelUpload, ASilentPanelAtBlockZeroGivesErrorNineteenAndTheDefaults)
+{
+    frmB3Connect* form = ConnectTo(app, panel, "127.0.5.6");
+    panel.injectFault(FakePanel::Fault::Silence, -1);
+
+    EXPECT_EQ(upload(form, dialogs, {vbYes, vbYes}).back(), "Upload Error: 19" + kHostDataCleared);
+    EXPECT_EQ(panel.received(), FramesOf({"3100003F", "3100003F", "3100003F"}));
+    expectResetToDefaults(form);
+}
