@@ -49,10 +49,8 @@ void InputControlForm::cboInput_Click()
     cboControl->setItems(actions_ ? listEntries(*actions_) : QStringList{});
     if (actions_) iTopAction = topAction(*actions_);
 
-    if (const auto targets = localInputTargets(type, table_)) {
-        showTargets(*targets);
-        showPresetList(type == kSetPreset);
-    }
+    showTargets(localInputTargets(type, table_));
+    showPresetList(type == kSetPreset);
     ShowControl();
 }
 

@@ -30,9 +30,9 @@ std::optional<ActionList> localInputActions(int inputType, InputControlTable tab
     }
 }
 
-std::optional<InputControlTargets> localInputTargets(int inputType, InputControlTable table)
+InputControlTargets localInputTargets(int inputType, InputControlTable table)
 {
-    if (inputType < MomentaryOnOff || inputType > ForceTimer) return std::nullopt;
+    if (inputType < MomentaryOnOff || inputType > ForceTimer) return InputControlTargets::None;
     if (table == InputControlTable::Groups) {
         switch (inputType) {
         case SetPreset:

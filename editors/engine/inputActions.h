@@ -33,8 +33,9 @@ enum class InputControlTargets { None, Relays, LocalInputs, Timers, Groups };
 
 // The action list of a local input type (0..12) on a table; none for another type.
 std::optional<ActionList> localInputActions(int inputType, InputControlTable table);
-// The targets a local input type shows on a table; none for a type outside 0..12.
-std::optional<InputControlTargets> localInputTargets(int inputType, InputControlTable table);
+// The targets a local input type shows on a table; None also for a type outside 0..12,
+// which has no action list to edit them with.
+InputControlTargets localInputTargets(int inputType, InputControlTable table);
 
 // Lowers a code above the top action to it; true when the code changed.
 bool clampToTopAction(int16_t& code, int16_t top);

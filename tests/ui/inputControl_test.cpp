@@ -174,12 +174,19 @@ TEST_F(InputControl, AnUnknownInputTypeBuildsNoListAndClampsNothing)
     EXPECT_EQ(r->cboControl->ListCount(), 0);
     EXPECT_EQ(r->lblInputType->caption(), "");
     EXPECT_EQ(r->lblControl[0]->caption(), "");
-    click(r->lblControl[0]);
-    EXPECT_EQ(r->cboControl->ListIndex(), -1);
     EXPECT_EQ(tConfig.iInputToRelayControl(1, 0), 7);
+    // The rows of the input shown before are not this input's targets.
+    EXPECT_EQ(visibleCount(r->lblRelayName), 0);
+    EXPECT_EQ(visibleCount(r->lblControl), 0);
 
     choose(r->cboInput, 2);
     EXPECT_EQ(tConfig.iInputToRelayControl(2, 0), 4);
+
+    tConfig.iInputType[3] = 4;
+    choose(r->cboInput, 3);
+    ASSERT_TRUE(r->cboPreset->isVisible());
+    choose(r->cboInput, 1);
+    EXPECT_FALSE(r->cboPreset->isVisible());
 }
 
 TEST_F(InputControl, NoInstalledInputsShowNoRowsAndSelectNothing)
