@@ -103,6 +103,8 @@ bool isRowZeroCopy(int Index, int Button, int Shift);
 
 // A value list's Click: store the chosen entry, hide the list, redraw the cells and
 // mark the configuration changed. A list without a selection stores nothing.
+// Every store marks, also on grids whose cells mark the change when they open: a
+// save may have cleared the mark while the list stood open.
 template <class Store, class Redraw>
 void storeChosenEntry(VbComboBox* list, Store store, Redraw redraw)
 {
