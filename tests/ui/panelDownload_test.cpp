@@ -274,3 +274,27 @@ TEST(PanelDownload, ClosingTheMainWindowCancelsTheDownloadFirst)
     EXPECT_LT(sent.size(), 20u);
     EXPECT_NE(sent.back(), -1);   // no checksum request
 }
+
+// File New while the password is being asked drops the link: the form must come back
+// with a Connect button that works, not stuck half-way into a download.
+TEST(PanelDownload, FileNewWhileThePasswordIsAskedLeavesTheFormReadyToConnect)
+{
+    FakePanel panel;
+    DialogRecorder dialogs;
+    AppHarness app;
+    frmB3Connect* form = ConnectTo(app, panel, "127.0.4.7");
+    bChanged = VbFalse;
+
+    Click(form->cmdDownLoadToB2);
+    app.trigger("mnuNew");
+    EXPECT_FALSE(bConnected);
+
+    form = OpenConnectForm(app);
+    EXPECT_TRUE(form->cmdConnect->isEnabled());
+    EXPECT_FALSE(form->fraPassWord->isVisibleTo(form->fraOnLineFunctions));
+    ChooseLinkType(form, kConnectionTcpIp);
+    TypeInto(form->txtTCPIP, "127.0.4.7");
+    Click(form->cmdConnect);
+    ASSERT_TRUE(bConnected);
+    expectIdle(app, form);
+}
