@@ -298,3 +298,27 @@ TEST(PanelDownload, FileNewWhileThePasswordIsAskedLeavesTheFormReadyToConnect)
     ASSERT_TRUE(bConnected);
     expectIdle(app, form);
 }
+
+// The panel goes away as the new password is written: the link is given up and not a
+// single block goes out.
+TEST(PanelDownload, APanelLostOnThePasswordWriteGetsNoBlock)
+{
+    FakePanel panel;
+    DialogRecorder dialogs;
+    AppHarness app;
+    frmB3Connect* form = ConnectTo(app, panel, "127.0.4.8");
+    panel.dropConnectionAfter(1);
+
+    Click(form->cmdDownLoadToB2);
+    Click(form->chkChangePanelPassWord);
+    TypeIntoFocus(form, "654321");
+    Click(form->cmdPassWordContinue);
+
+    EXPECT_EQ(dialogs.prompts(), std::vector<std::string>{"Connection To Brevantine 3 Panel Lost"});
+    EXPECT_EQ(panel.received(), FramesOf({"311F7A05", "301F7A05060504030201"}));
+    EXPECT_FALSE(bConnected);
+    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_TRUE(form->cmdConnect->isEnabled());
+    EXPECT_FALSE(form->lblActivityProgress->isVisibleTo(form->fraOnLineFunctions));
+    EXPECT_TRUE(app.window().menuControl("mnuFile")->isEnabled());
+}
