@@ -1,12 +1,12 @@
 #include "document/frmB3Document.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QSaveFile>
 
 #include "core/dataFolder.h"
 #include "document/engine/documentWriter.h"
 #include "platform/childFormRegistry.h"
-#include "platform/latin1.h"
 #include "platform/msgBox.h"
 #include "platform/twips.h"
 
@@ -44,11 +44,20 @@ DocDateTime clockNow()
     return {now.date().year(), now.date().month(), now.date().day(), now.time().hour(), now.time().minute()};
 }
 
-// Written through a temporary file, so a failed write leaves any earlier document whole.
+// Paths are kept as the file system's bytes; the label shows them decoded.
+QString pathText(const std::string& path) { return QFile::decodeName(path.c_str()); }
+
+// Unticked box = section left out, as `iDocExclude` keeps it.
+int16_t excludeFlagOf(const VbCheckBox* box) { return box->Value() != 0 ? VbFalse : VbTrue; }
+
+// Written through a temporary file, so a failed write leaves any earlier document whole;
+// in a folder that takes no new files the document is written in place, as long as the
+// file itself may be written.
 bool writeWholeFile(const QString& path, const std::string& bytes)
 {
     if (path.isEmpty()) return false;
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return false;
     const auto size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size) {
@@ -69,7 +78,7 @@ frmB3Document::frmB3Document() : ChildForm(QStringLiteral("frmB3Document"))
     lblFileName->setCaption(QStringLiteral("Output File "));
     lblFileName->setGeometry(twipsRect(120, 120, 1095, 255));
     lblDocFileName = new VbLabel(this);
-    lblDocFileName->setCaption(toQ(DefaultDocFilePath()));
+    lblDocFileName->setCaption(pathText(DefaultDocFilePath()));
     lblDocFileName->setGeometry(twipsRect(1215, 120, 4920, 255));
     cmdBrowse = new QPushButton(QStringLiteral("Browse"), this);
     cmdBrowse->setGeometry(twipsRect(120, 480, 1215, 375));
@@ -91,7 +100,7 @@ frmB3Document::frmB3Document() : ChildForm(QStringLiteral("frmB3Document"))
 
 void frmB3Document::Form_Activate()
 {
-    lblDocFileName->setCaption(toQ(sDocFile));
+    lblDocFileName->setCaption(pathText(sDocFile));
     // The DMX box is not restored from its switch: it starts ticked with every load.
     for (int i = 0; i < kDmxBox; ++i) chkPrintOptions[static_cast<std::size_t>(i)]->setValue(iDocExclude[static_cast<std::size_t>(i)] != 0 ? 0 : 1);
     chkPrintOptions[kDmxBox]->setVisible(tConfig.iAddOnModule == 1);
@@ -99,7 +108,7 @@ void frmB3Document::Form_Activate()
 
 void frmB3Document::chkPrintOptions_Click(int Index)
 {
-    iDocExclude[static_cast<std::size_t>(Index)] = chkPrintOptions[static_cast<std::size_t>(Index)]->Value() != 0 ? VbFalse : VbTrue;
+    iDocExclude[static_cast<std::size_t>(Index)] = excludeFlagOf(chkPrintOptions[static_cast<std::size_t>(Index)]);
 }
 
 void frmB3Document::cmdBrowse_Click()
@@ -115,7 +124,7 @@ void frmB3Document::cmdBrowse_Click()
     cdDocFile.Flags = cdlOFNOverwritePrompt | cdlOFNHideReadOnly | cdlOFNPathMustExist;
     cdDocFile.ShowSave();
     if (cdDocFile.FileName.empty() || cdDocFile.FileName == mask) return;
-    lblDocFileName->setCaption(toQ(cdDocFile.FileName));
+    lblDocFileName->setCaption(pathText(cdDocFile.FileName));
     sDocFile = cdDocFile.FileName;
 }
 
@@ -123,14 +132,14 @@ void frmB3Document::cmdDocument_Click()
 {
     DocumentRequest request;
     for (int i = 0; i < kDocSections; ++i)
-        request.exclude[static_cast<std::size_t>(i)] = chkPrintOptions[static_cast<std::size_t>(i)]->Value() != 0 ? VbFalse : VbTrue;
+        request.exclude[static_cast<std::size_t>(i)] = excludeFlagOf(chkPrintOptions[static_cast<std::size_t>(i)]);
     request.softwareVersion = sSoftwareVersion;
     request.dataFileName = sFileName;
     request.created = clockNow();
 
     const QString path = lblDocFileName->caption();
     if (!writeWholeFile(path, DocumentText(request))) {
-        MsgBox("Unable To Write Documentation File " + fromQ(path), vbOKOnly + vbExclamation, kAppTitle);
+        MsgBox("Unable To Write Documentation File " + QFile::encodeName(path).toStdString(), vbOKOnly + vbExclamation, kAppTitle);
         return;
     }
     MsgBox("Documentation Complete.", vbOKOnly, kAppTitle);

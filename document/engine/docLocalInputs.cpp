@@ -5,6 +5,7 @@
 #include "document/engine/docInputControl.h"
 #include "document/engine/docSections.h"
 #include "document/engine/docText.h"
+#include "editors/engine/pilotWord.h"
 
 void DocLocalInputSchedule(DocText& doc)
 {
@@ -31,9 +32,9 @@ void DocLocalInputPilotSchedule(DocText& doc)
     const int points = GetIOPointCount();
     for (int i = 0; i < points; ++i) {
         const auto ii = static_cast<std::size_t>(i);
-        const int word = c.iInputPilot[ii];
-        const int64_t source = VbIntDiv(word, 64);
-        const std::string number = Format00(word % 64 + 1);
+        const int16_t word = c.iInputPilot[ii];
+        const int source = pilotSource(word);
+        const std::string number = Format00(pilotNumber(word) + 1);
         std::string pilot;
         if (source == 0) pilot = "Relay  " + number;
         else if (source == 1) pilot = "Group  " + number;

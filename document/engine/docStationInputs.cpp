@@ -8,6 +8,7 @@
 #include "document/engine/docInputControl.h"
 #include "document/engine/docSections.h"
 #include "document/engine/docText.h"
+#include "editors/engine/pilotWord.h"
 #include "stations/engine/stationFamilies.h"
 
 namespace {
@@ -33,11 +34,10 @@ std::string photocellLevels(const StationRecord& st, std::size_t k)
            FormatDigits(VbInt(st.iOnLevel[k] / 2.55), 3) + "%";
 }
 
-std::string pilotText(int word)
+std::string pilotText(int16_t word)
 {
-    const int64_t source = VbIntDiv(word, 64);
-    const int number = word % 64;
-    switch (source) {
+    const int number = pilotNumber(word);
+    switch (pilotSource(word)) {
     case 0: return (number & 1) != 0 ? "Static  On" : "Static  Off";
     case 1: return "Relay  " + Format00(number + 1);
     case 2: return "Group  " + Format00(number + 1);

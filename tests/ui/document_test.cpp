@@ -13,9 +13,8 @@
 #include "core/modB3Glimwarden.h"
 #include "document/frmB3Document.h"
 #include "platform/childFormRegistry.h"
-#include "platform/commonDialog.h"
 #include "platform/latin1.h"
-#include "platform/msgBox.h"
+#include "support/dialogRecorder.h"
 
 namespace {
 
@@ -27,21 +26,8 @@ protected:
         sFileName = kNoFileName;
         sSoftwareVersion = "Version 1.02";
         bChanged = VbFalse;
-        SetMsgBoxResponder([this](const MsgBoxCall& call) {
-            messages.push_back(call);
-            return vbOK;
-        });
-        SetCommonDialogResponder([this](const CommonDialogCall& call) {
-            dialogs.push_back(call);
-            return dialogAnswer.empty() ? call.fileName : dialogAnswer;
-        });
     }
-    void TearDown() override
-    {
-        close();
-        SetMsgBoxResponder({});
-        SetCommonDialogResponder({});
-    }
+    void TearDown() override { close(); }
 
     frmB3Document* open()
     {
@@ -67,9 +53,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    std::vector<MsgBoxCall> messages;
-    std::vector<CommonDialogCall> dialogs;
-    std::string dialogAnswer;
+    DialogRecorder recorder;
 };
 
 } // namespace
@@ -132,31 +116,37 @@ TEST_F(DocumentFormTest, DmxBoxShowsWithTheDmxModuleAndStartsTickedOnEveryLoad)
 TEST_F(DocumentFormTest, BrowseAcceptsNewNamesAndAsksBeforeOverwriting)
 {
     frmB3Document* form = open();
-    const std::string chosen = fromQ(tempPath("new name.txt"));
-    dialogAnswer = chosen;
+    // The dialog hands back the file system's bytes of a name that is not Latin-1.
+    const QString newName = tempPath("B\u00fcro \u017dilina.txt");
+    const std::string chosen = QFile::encodeName(newName).toStdString();
+    recorder.answerFileDialog(chosen);
     QTest::mouseClick(form->cmdBrowse, Qt::LeftButton);
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_TRUE(dialogs[0].save);
-    EXPECT_EQ(dialogs[0].filter, "Brevantine 3 Document Files (*.TXT)|*.TXT|All Files (*.*)|*.*");
-    EXPECT_EQ(dialogs[0].fileName, DocumentationFolderPath() + "/*.TXT");
-    EXPECT_EQ(dialogs[0].flags & cdlOFNFileMustExist, 0);
-    EXPECT_NE(dialogs[0].flags & cdlOFNOverwritePrompt, 0);
-    EXPECT_EQ(form->lblDocFileName->caption(), toQ(chosen));
+    ASSERT_EQ(recorder.fileDialogs.size(), 1u);
+    EXPECT_TRUE(recorder.fileDialogs[0].save);
+    EXPECT_EQ(recorder.fileDialogs[0].filter, "Brevantine 3 Document Files (*.TXT)|*.TXT|All Files (*.*)|*.*");
+    EXPECT_EQ(recorder.fileDialogs[0].fileName, DocumentationFolderPath() + "/*.TXT");
+    EXPECT_EQ(recorder.fileDialogs[0].flags & cdlOFNFileMustExist, 0);
+    EXPECT_NE(recorder.fileDialogs[0].flags & cdlOFNOverwritePrompt, 0);
+    EXPECT_EQ(form->lblDocFileName->caption(), newName);
     EXPECT_EQ(sDocFile, chosen);
 
     // The dialog keeps the last name; cancelling leaves the path as it is.
-    dialogAnswer.clear();
     QTest::mouseClick(form->cmdBrowse, Qt::LeftButton);
-    ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[1].fileName, chosen);
+    ASSERT_EQ(recorder.fileDialogs.size(), 2u);
+    EXPECT_EQ(recorder.fileDialogs[1].fileName, chosen);
     EXPECT_EQ(sDocFile, chosen);
+
+    // The document goes to the very file that was chosen.
+    QTest::mouseClick(form->cmdDocument, Qt::LeftButton);
+    EXPECT_EQ(recorder.prompts(), std::vector<std::string>{"Documentation Complete."});
+    EXPECT_TRUE(QFile::exists(newName));
 
     // The starting mask is given once per run; a cancel on it changes nothing.
     close();
     sDocFile = DefaultDocFilePath();
     form = open();
     QTest::mouseClick(form->cmdBrowse, Qt::LeftButton);
-    EXPECT_NE(dialogs.back().fileName, DocumentationFolderPath() + "/*.TXT");
+    EXPECT_NE(recorder.fileDialogs.back().fileName, DocumentationFolderPath() + "/*.TXT");
     EXPECT_EQ(sDocFile, DefaultDocFilePath());
     EXPECT_EQ(form->lblDocFileName->caption(), toQ(DefaultDocFilePath()));
 }
@@ -166,10 +156,10 @@ TEST_F(DocumentFormTest, CreateWritesTheWholeFileAndOverwritesWithoutAsking)
     ASSERT_TRUE(QDir().mkpath(toQ(DocumentationFolderPath())));
     frmB3Document* form = open();
     QTest::mouseClick(form->cmdDocument, Qt::LeftButton);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt, "Documentation Complete.");
-    EXPECT_EQ(messages[0].style, vbOKOnly);
-    EXPECT_EQ(messages[0].title, "OVK Brevantine 3");
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].prompt, "Documentation Complete.");
+    EXPECT_EQ(recorder.messages[0].style, vbOKOnly);
+    EXPECT_EQ(recorder.messages[0].title, "OVK Brevantine 3");
 
     const QByteArray bytes = readAll(toQ(DefaultDocFilePath()));
     EXPECT_TRUE(bytes.startsWith("[OVK Brevantine 3 Configuration Documentation File]\r\n"
@@ -185,8 +175,8 @@ TEST_F(DocumentFormTest, CreateWritesTheWholeFileAndOverwritesWithoutAsking)
     for (int i = 0; i < 12; ++i) clickBox(form->chkPrintOptions[i]);
     sFileName = "/data/Lobby.B3";
     QTest::mouseClick(form->cmdDocument, Qt::LeftButton);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1].prompt, "Documentation Complete.");
+    ASSERT_EQ(recorder.messages.size(), 2u);
+    EXPECT_EQ(recorder.messages[1].prompt, "Documentation Complete.");
     const QByteArray second = readAll(toQ(DefaultDocFilePath()));
     EXPECT_EQ(second.count("\r\n"), 5);
     EXPECT_TRUE(second.contains("Brevantine 3 File Name\t/data/Lobby.B3\r\n"));
@@ -203,20 +193,20 @@ TEST_F(DocumentFormTest, UnwritablePathIsNamedAndNothingElseChanges)
 
     // The documentation folder is missing.
     QTest::mouseClick(form->cmdDocument, Qt::LeftButton);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].prompt.find(DefaultDocFilePath()), std::string::npos);
-    EXPECT_NE(messages[0].prompt, "Documentation Complete.");
-    EXPECT_EQ(messages[0].style, vbOKOnly + vbExclamation);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_NE(recorder.messages[0].prompt.find(DefaultDocFilePath()), std::string::npos);
+    EXPECT_NE(recorder.messages[0].prompt, "Documentation Complete.");
+    EXPECT_EQ(recorder.messages[0].style, vbOKOnly + vbExclamation);
     EXPECT_FALSE(QFile::exists(toQ(DefaultDocFilePath())));
 
     // A folder where the file should be.
     const std::string folder = fromQ(dir.path());
-    dialogAnswer = folder;
+    recorder.answerFileDialog(folder);
     QTest::mouseClick(form->cmdBrowse, Qt::LeftButton);
     QTest::mouseClick(form->cmdDocument, Qt::LeftButton);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_NE(messages[1].prompt.find(folder), std::string::npos);
-    EXPECT_NE(messages[1].prompt, "Documentation Complete.");
+    ASSERT_EQ(recorder.messages.size(), 2u);
+    EXPECT_NE(recorder.messages[1].prompt.find(folder), std::string::npos);
+    EXPECT_NE(recorder.messages[1].prompt, "Documentation Complete.");
 
     EXPECT_TRUE(tConfig == configBefore);
     EXPECT_EQ(bChanged, VbFalse);
