@@ -433,6 +433,7 @@ void frmB3Connect::DisconnectGW()
     txtPhoneNumber->setEnabled(true);
     txtTCPIP->setEnabled(true);
     fraOnLineFunctions->hide();
+    leavePasswordFrame();
     for (int i = 0; i < kPasswordBoxes; ++i) {
         txtPassWord[i]->setText("0");
         txtNewPassWord[i]->setText("0");

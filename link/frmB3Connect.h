@@ -131,6 +131,7 @@ private:
     void buildPasswordFrame();
     void connectTransferControls();
     void setTransferBusy(bool busy);
+    void leavePasswordFrame();
     void endTransferActivity();
     void resetAfterUploadFailure();
     void installMainWindowHooks();

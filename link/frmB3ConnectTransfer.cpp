@@ -153,9 +153,16 @@ void frmB3Connect::chkChangePanelPassWord_Click()
 
 void frmB3Connect::cmdPassWordCancel_Click()
 {
+    leavePasswordFrame();
+    Timer1->start();
+}
+
+// Also when the link goes down with the frame open (File New or Open meanwhile):
+// otherwise the form would come back with Connect disabled and no way to go on.
+void frmB3Connect::leavePasswordFrame()
+{
     setTransferBusy(false);
     fraPassWord->hide();
-    Timer1->start();
 }
 
 void frmB3Connect::cmdPassWordContinue_Click()

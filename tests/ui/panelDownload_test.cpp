@@ -274,3 +274,51 @@ TEST(PanelDownload, ClosingTheMainWindowCancelsTheDownloadFirst)
     EXPECT_LT(sent.size(), 20u);
     EXPECT_NE(sent.back(), -1);   // no checksum request
 }
+
+// File New while the password is being asked drops the link: the form must come back
+// with a Connect button that works, not stuck half-way into a download.
+TEST(PanelDownload, FileNewWhileThePasswordIsAskedLeavesTheFormReadyToConnect)
+{
+    FakePanel panel;
+    DialogRecorder dialogs;
+    AppHarness app;
+    frmB3Connect* form = ConnectTo(app, panel, "127.0.4.7");
+    bChanged = VbFalse;
+
+    Click(form->cmdDownLoadToB2);
+    app.trigger("mnuNew");
+    EXPECT_FALSE(bConnected);
+
+    form = OpenConnectForm(app);
+    EXPECT_TRUE(form->cmdConnect->isEnabled());
+    EXPECT_FALSE(form->fraPassWord->isVisibleTo(form->fraOnLineFunctions));
+    ChooseLinkType(form, kConnectionTcpIp);
+    TypeInto(form->txtTCPIP, "127.0.4.7");
+    Click(form->cmdConnect);
+    ASSERT_TRUE(bConnected);
+    expectIdle(app, form);
+}
+
+// The panel goes away as the new password is written: the link is given up and not a
+// single block goes out.
+TEST(PanelDownload, APanelLostOnThePasswordWriteGetsNoBlock)
+{
+    FakePanel panel;
+    DialogRecorder dialogs;
+    AppHarness app;
+    frmB3Connect* form = ConnectTo(app, panel, "127.0.4.8");
+    panel.dropConnectionAfter(1);
+
+    Click(form->cmdDownLoadToB2);
+    Click(form->chkChangePanelPassWord);
+    TypeIntoFocus(form, "654321");
+    Click(form->cmdPassWordContinue);
+
+    EXPECT_EQ(dialogs.prompts(), std::vector<std::string>{"Connection To Brevantine 3 Panel Lost"});
+    EXPECT_EQ(panel.received(), FramesOf({"311F7A05", "301F7A05060504030201"}));
+    EXPECT_FALSE(bConnected);
+    EXPECT_FALSE(form->Timer1->isActive());
+    EXPECT_TRUE(form->cmdConnect->isEnabled());
+    EXPECT_FALSE(form->lblActivityProgress->isVisibleTo(form->fraOnLineFunctions));
+    EXPECT_TRUE(app.window().menuControl("mnuFile")->isEnabled());
+}

@@ -204,3 +204,22 @@ TEST_F(PanelUpload, ASilentPanelAtBlockZeroGivesErrorNineteenAndTheDefaults)
     EXPECT_EQ(panel.received(), FramesOf({"3100003F", "3100003F", "3100003F"}));
     expectResetToDefaults(form);
 }
+
+// The upload stops as if cancelled, clears the host while the form is still there, and
+// only then does the window close.
+TEST_F(PanelUpload, ClosingTheMainWindowCancelsTheUploadFirst)
+{
+    frmB3Connect* form = ConnectTo(app, panel, "127.0.5.7");
+    panel.injectFault(FakePanel::Fault::LateReply, -1, 2);
+    WhenDuringTransfer(form, [form] { return BlockShown(form) >= 5; }, [this] { app.window().close(); });
+
+    const std::vector<std::string> prompts = upload(form, dialogs, {vbYes, vbYes});
+    ASSERT_GE(prompts.size(), 3u);
+    EXPECT_EQ(prompts[2], "Manual Upload Cancel." + kHostDataCleared);
+    EXPECT_TRUE(WaitUntil([&] { return !app.window().isVisible(); }, 5000));
+    AppHarness::processEvents();
+    EXPECT_EQ(app.form("frmB3Connect"), nullptr);
+    EXPECT_FALSE(bConnected);
+    EXPECT_EQ(tConfig.sPanelName, "");
+    EXPECT_LT(panel.received().size(), 20u);
+}
