@@ -210,15 +210,15 @@ void frmB3TiverlinkStatus::ShowStatus()
 bool frmB3TiverlinkStatus::GetDeviceStatus(int address)
 {
     const auto at = static_cast<std::size_t>(address);
-    const auto inputs = QueryStationTable(this, panelCommand::ReadDeviceInputs());
+    const auto inputs = QueryPanelBytes(this, panelCommand::ReadDeviceInputs(), kStationAddresses);
     if (!inputs) return false;
     for (int k = 0; k < 8; ++k) bInputOn[static_cast<std::size_t>(k)] = ((*inputs)[at] & (1 << k)) != 0 ? VbTrue : VbFalse;
 
-    const auto presence = QueryStationTable(this, panelCommand::ReadDevicePresence());
+    const auto presence = QueryPanelBytes(this, panelCommand::ReadDevicePresence(), kStationAddresses);
     if (!presence) return false;
     bDevicePresent = (*presence)[at] != 0 ? VbTrue : VbFalse;
 
-    const auto levels = QueryStationTable(this, panelCommand::ReadDeviceLevels());
+    const auto levels = QueryPanelBytes(this, panelCommand::ReadDeviceLevels(), kStationAddresses);
     if (!levels) return false;
     iLightLevel = (*levels)[at];
     return true;

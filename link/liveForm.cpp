@@ -43,15 +43,17 @@ LiveForm::LiveForm(const QString& formName, const QString& caption, const LiveFo
     lblAutoUpdate->setGeometry(twipsRect(3120, 6360, 735, 495));
     setAutoUpdateLabel(false);
 
-    lblNoConnection = new VbLabel(this);
-    styleStateLabel(lblNoConnection);
-    lblNoConnection->setBackColor(kNoConnectionColour);
-    QFont font = lblNoConnection->font();
-    font.setPointSize(12);
-    lblNoConnection->setFont(font);
-    lblNoConnection->setCaption(options_.noConnectionText);
-    lblNoConnection->setGeometry(twipsRect(options_.noConnectionLeft, options_.noConnectionTop, 3615, 375));
-    lblNoConnection->hide();
+    if (options_.hasNoConnectionLabel) {
+        lblNoConnection = new VbLabel(this);
+        styleStateLabel(lblNoConnection);
+        lblNoConnection->setBackColor(kNoConnectionColour);
+        QFont font = lblNoConnection->font();
+        font.setPointSize(12);
+        lblNoConnection->setFont(font);
+        lblNoConnection->setCaption(options_.noConnectionText);
+        lblNoConnection->setGeometry(twipsRect(options_.noConnectionLeft, options_.noConnectionTop, 3615, 375));
+        lblNoConnection->hide();
+    }
 
     Timer1 = new LivePollTimer(options_.serialIntervalMs, this);
     connect(Timer1, &LivePollTimer::Timer, this, [this] { Timer1_Timer(); });
@@ -59,12 +61,14 @@ LiveForm::LiveForm(const QString& formName, const QString& caption, const LiveFo
 
 void LiveForm::Form_Activate()
 {
-    if (!bConnected) {
-        showNotConnected();
-        lblNoConnection->show();
-        return;
+    if (lblNoConnection) {
+        if (!bConnected) {
+            showNotConnected();
+            lblNoConnection->show();
+            return;
+        }
+        lblNoConnection->hide();
     }
-    lblNoConnection->hide();
     // Showing the form again while automatic updates run must not leave the menus off
     // under a button that reads "Enable Auto Updates".
     if (autoUpdates_) switchAutoUpdatesOff();

@@ -26,6 +26,9 @@ struct LiveFormOptions {
     int tcpIntervalMs = 750;
     // Over TCP/IP most forms read the panel once when they are shown.
     bool pollWhenShownOverTcp = true;
+    // A form without the not-connected display (the virtual keypad) sets itself up by
+    // connection type alone and lets its polls fail while there is no link.
+    bool hasNoConnectionLabel = true;
 };
 
 class LiveForm : public ChildForm {
@@ -41,7 +44,7 @@ public:
     QPushButton* cmdUpdateStatus = nullptr;
     QPushButton* cmdAutoUpdate = nullptr;
     VbLabel* lblAutoUpdate = nullptr;
-    VbLabel* lblNoConnection = nullptr;
+    VbLabel* lblNoConnection = nullptr;  // none without hasNoConnectionLabel
     LivePollTimer* Timer1 = nullptr;
 
 protected:

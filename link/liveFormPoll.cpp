@@ -17,7 +17,12 @@ LivePollTimer::LivePollTimer(int intervalMs, QObject* parent) : QObject(parent)
 bool QueryPanelStatus(const QObject* owner, const PanelCommand& command)
 {
     const QPointer<const QObject> alive(owner);
+    const bool linkWasUp = bConnected != 0;
     if (!SendCommand(command)) {
+        // Over TCP/IP the wait yields: a link taken down meanwhile (File New or Open,
+        // a disconnect, exit, a loss already reported) has been dealt with by whoever
+        // took it down, and reporting it again would show the connect form over theirs.
+        if (linkWasUp && !bConnected) return false;
         ConnectionLost();
         return false;
     }
@@ -30,10 +35,10 @@ std::optional<std::string> QueryItemPage(const QObject* owner, const PanelComman
     return DecodeItemPage(sReply);
 }
 
-std::optional<std::vector<uint8_t>> QueryStationTable(const QObject* owner, const PanelCommand& command)
+std::optional<std::vector<uint8_t>> QueryPanelBytes(const QObject* owner, const PanelCommand& command, int count)
 {
     if (!QueryPanelStatus(owner, command)) return std::nullopt;
-    return DecodeBytes(sReply, kStationAddresses);
+    return DecodeBytes(sReply, count);
 }
 
 bool SendPanelCommand(const QObject* owner, const PanelCommand& command)

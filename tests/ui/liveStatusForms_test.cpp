@@ -380,3 +380,20 @@ TEST_F(LiveStatusForms, WithoutALinkNothingIsShownOrSent)
     EXPECT_TRUE(shown(presets->lblNoConnection));
     for (int i = 0; i < 48; ++i) EXPECT_FALSE(shown(presets->cmdCapture[i]));
 }
+
+TEST_F(LiveStatusForms, FileNewWhileAReplyIsAwaitedReportsNoLostPanel)
+{
+    setInstalledPoints(4);
+    connectTcp(10);
+    auto* form = openFromMenu<frmB3RelayStatus>("mnuRelayStatus", "frmB3RelayStatus");
+    ASSERT_NE(form, nullptr);
+    bChanged = VbFalse;
+    panel.injectFault(FakePanel::Fault::Silence, -1);
+    QTimer::singleShot(200, form, [this] { app.trigger("mnuNew"); });
+    clickWidget(form->cmdUpdateStatus);
+    AppHarness::processEvents();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(bConnected);
+    EXPECT_FALSE(app.form("frmB3Connect")->isVisible());
+    EXPECT_TRUE(app.form("frmB3About")->isVisible());
+}
