@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 
 #include "appHarness.h"
@@ -218,6 +219,8 @@ TEST(ConnectTcp, OneExchangeAtATimeWhileAReplyIsAwaited)
         Click(form->cmdRefresh);
         form->Timer1_Timer();
         nestedResult = SendCommand("05", 44, 1);
+        // Opening another form would close this one's exchange out from under it.
+        Click(form->cmdVirtualKeypad);
     });
     EXPECT_TRUE(SendCommand("01", 34, 2));
     EXPECT_TRUE(busyDuringWait);
@@ -225,6 +228,49 @@ TEST(ConnectTcp, OneExchangeAtATimeWhileAReplyIsAwaited)
     EXPECT_FALSE(LinkBusy());
     EXPECT_EQ(panel.received(), FramesOf({"01"}));
     EXPECT_TRUE(bConnected);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(ConnectTcp, MenusStayOffUntilTheFirstStatusReadOfTheConnectHasEnded)
+{
+    FakePanel panel;
+    ASSERT_TRUE(panel.listenTcp("127.0.0.78"));
+    matchNewConfiguration(panel);
+    panel.injectFault(FakePanel::Fault::LateReply, 2, 200);
+    DialogRecorder dialogs;
+    AppHarness app;
+    std::vector<bool> menusDuringStatusRead;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        if (panel.received().size() == 2) menusDuringStatusRead.push_back(app.window().menuControl("mnuEdit")->isEnabled());
+    });
+    sampler.start(10);
+
+    connectOverTcp(app, "127.0.0.78");
+    sampler.stop();
+
+    ASSERT_TRUE(bConnected);
+    ASSERT_FALSE(menusDuringStatusRead.empty());
+    EXPECT_EQ(std::count(menusDuringStatusRead.begin(), menusDuringStatusRead.end(), true), 0);
+    EXPECT_TRUE(app.window().menuControl("mnuEdit")->isEnabled());
+}
+
+TEST(ConnectTcp, ALinkTypeBeyondTcpIpFromADamagedFileStillTalksOverTheSocket)
+{
+    FakePanel panel;
+    ASSERT_TRUE(panel.listenTcp("127.0.0.79"));
+    matchNewConfiguration(panel);
+    DialogRecorder dialogs;
+    AppHarness app;
+    iConnectionType = 3;
+    sTCPAddress = "127.0.0.79";
+    frmB3Connect* form = OpenConnectForm(app);
+
+    Click(form->cmdConnect);
+
+    EXPECT_TRUE(bConnected);
+    EXPECT_EQ(panel.received(), FramesOf({"05", "01", "311FF00B"}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
