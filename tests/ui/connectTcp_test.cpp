@@ -345,3 +345,28 @@ TEST(ConnectTcp, DroppedConnectionEndsInConnectionLost)
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->cmdConnect->text(), "Connect To Brevantine 3");
 }
+
+TEST(ConnectTcp, ClosingTheMainWindowDuringTheConnectWaitClosesItOnceTheConnectHasEnded)
+{
+    FakePanel panel;
+    ASSERT_TRUE(panel.listenTcp("127.0.0.80"));
+    matchNewConfiguration(panel);
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 300);
+    DialogRecorder dialogs;
+    AppHarness app;
+    bool openDuringWait = false;
+    QTimer::singleShot(100, &app.window(), [&app, &openDuringWait] {
+        app.window().close();
+        openDuringWait = app.window().isVisible();
+    });
+
+    frmB3Connect* form = connectOverTcp(app, "127.0.0.80");
+
+    EXPECT_TRUE(openDuringWait);
+    EXPECT_EQ(form->cmdConnect->text(), "Disconnect From Brevantine 3");
+    EXPECT_TRUE(WaitUntil([&] { return !app.window().isVisible(); }, 5000));
+    AppHarness::processEvents();
+    EXPECT_EQ(app.form("frmB3Connect"), nullptr);
+    EXPECT_FALSE(bConnected);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
