@@ -37,6 +37,13 @@ void matchNewConfiguration(FakePanel& panel)
     panel.setMemory(kNodeTableAddress, node0);
 }
 
+// A panel at `address` that asks no hardware question.
+bool serveMatchingPanel(FakePanel& panel, const char* address)
+{
+    matchNewConfiguration(panel);
+    return panel.listenTcp(address);
+}
+
 // Typing the address marks the configuration changed; the flag is cleared after it so
 // that a test sees what connecting itself does to it.
 frmB3Connect* connectOverTcp(const AppHarness& app, const char* address)
@@ -158,8 +165,7 @@ TEST(ConnectTcp, HardwareQuestionNoKeepsTheHostAndIsAskedOncePerConnection)
 TEST(ConnectTcp, RetriesShowTheirCountAndTheReplyMustHaveTheExpectedLength)
 {
     FakePanel panel;
-    ASSERT_TRUE(panel.listenTcp("127.0.0.73"));
-    matchNewConfiguration(panel);
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.73"));
     DialogRecorder dialogs;
     AppHarness app;
     connectOverTcp(app, "127.0.0.73");
@@ -201,8 +207,7 @@ TEST(ConnectTcp, RetriesShowTheirCountAndTheReplyMustHaveTheExpectedLength)
 TEST(ConnectTcp, OneExchangeAtATimeWhileAReplyIsAwaited)
 {
     FakePanel panel;
-    ASSERT_TRUE(panel.listenTcp("127.0.0.74"));
-    matchNewConfiguration(panel);
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.74"));
     DialogRecorder dialogs;
     AppHarness app;
     frmB3Connect* form = connectOverTcp(app, "127.0.0.74");
@@ -235,8 +240,7 @@ TEST(ConnectTcp, OneExchangeAtATimeWhileAReplyIsAwaited)
 TEST(ConnectTcp, MenusStayOffUntilTheFirstStatusReadOfTheConnectHasEnded)
 {
     FakePanel panel;
-    ASSERT_TRUE(panel.listenTcp("127.0.0.78"));
-    matchNewConfiguration(panel);
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.78"));
     panel.injectFault(FakePanel::Fault::LateReply, 2, 200);
     DialogRecorder dialogs;
     AppHarness app;
@@ -259,8 +263,7 @@ TEST(ConnectTcp, MenusStayOffUntilTheFirstStatusReadOfTheConnectHasEnded)
 TEST(ConnectTcp, ALinkTypeBeyondTcpIpFromADamagedFileStillTalksOverTheSocket)
 {
     FakePanel panel;
-    ASSERT_TRUE(panel.listenTcp("127.0.0.79"));
-    matchNewConfiguration(panel);
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.79"));
     DialogRecorder dialogs;
     AppHarness app;
     iConnectionType = 3;
@@ -328,8 +331,7 @@ TEST(ConnectTcp, ConnectGivesUpAfterFiveSecondsWithMenusOffAndNothingSent)
 TEST(ConnectTcp, DroppedConnectionEndsInConnectionLost)
 {
     FakePanel panel;
-    ASSERT_TRUE(panel.listenTcp("127.0.0.77"));
-    matchNewConfiguration(panel);
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.77"));
     DialogRecorder dialogs;
     AppHarness app;
     frmB3Connect* form = connectOverTcp(app, "127.0.0.77");
@@ -349,8 +351,7 @@ TEST(ConnectTcp, DroppedConnectionEndsInConnectionLost)
 TEST(ConnectTcp, ClosingTheMainWindowDuringTheConnectWaitClosesItOnceTheConnectHasEnded)
 {
     FakePanel panel;
-    ASSERT_TRUE(panel.listenTcp("127.0.0.80"));
-    matchNewConfiguration(panel);
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.80"));
     panel.injectFault(FakePanel::Fault::LateReply, 1, 300);
     DialogRecorder dialogs;
     AppHarness app;
