@@ -91,7 +91,8 @@ bool SendCommand(const std::string& sCmd, int16_t iLen, int32_t lSeconds)
     int64_t ms = static_cast<int64_t>(lSeconds) * 1000;
     if (iConnectionType == kConnectionModem) ms *= 3;
     if (!bConnected || exchangeRunning) return false;
-    Transport& link = transportFor(iConnectionType != kConnectionTcpIp);
+    // The same test as the connect button: any type from 2 up is the socket.
+    Transport& link = transportFor(iConnectionType < kConnectionTcpIp);
     // A connect still under way, or a line that went down, has nothing to send on.
     if (!link.isOpen()) return false;
     const ExchangeScope exchange;

@@ -279,10 +279,10 @@ void frmB3Connect::showModemProgress(const char* caption, unsigned int backColor
     lblModem->repaint();
 }
 
-void frmB3Connect::showConnectedAppearance(int enabledPortButtons)
+void frmB3Connect::showConnectedAppearance(int portButtonsToDisable)
 {
     cmdConnect->setText("Disconnect From Brevantine 3");
-    for (int i = 0; i < enabledPortButtons; ++i) optComPort[i]->setEnabled(false);
+    for (int i = 0; i < portButtonsToDisable; ++i) optComPort[i]->setEnabled(false);
     for (VbCheckBox* box : chkConnectionType) box->setEnabled(false);
     txtPhoneNumber->setEnabled(false);
     txtTCPIP->setEnabled(false);
@@ -367,8 +367,9 @@ void frmB3Connect::ConnectTCP()
             failConnect(false);
             return;
         }
-        EnableMainMenus();
+        // The first status read waits with events running too.
         ReadGWStatus();
+        EnableMainMenus();
         // A status read that failed has already ended the link.
         if (bConnected) {
             showConnectedAppearance(4);
@@ -528,14 +529,18 @@ void frmB3Connect::ShowRevLabels()
 
 // --- Other forms ----------------------------------------------------------------------
 
+// A click that falls into a reply wait over TCP/IP is dropped: closing the child forms
+// and opening a polling form must wait for the exchange to end.
 void frmB3Connect::cmdVirtualKeypad_Click()
 {
+    if (LinkBusy()) return;
     CloseChildForms();
     childForms::show("frmB3VirtualKeypad");
 }
 
 void frmB3Connect::cmdNetworkDiagnostics_Click()
 {
+    if (LinkBusy()) return;
     CloseChildForms();
     childForms::show("frmB3SystemDiagnostic");
 }

@@ -22,6 +22,8 @@ void VbTextBox::keyPressEvent(QKeyEvent* event)
 {
     int keyAscii = 0;
     if (event->key() == Qt::Key_Backspace) keyAscii = 8;
+    // Some platforms give the Delete key the text DEL; it edits, it types nothing.
+    else if (event->key() == Qt::Key_Delete) keyAscii = 0;
     else if (event->text().size() == 1 && event->text().at(0).unicode() < 256) keyAscii = event->text().at(0).unicode();
     if (KeyPress && keyAscii != 0) {
         KeyPress(keyAscii);

@@ -1,7 +1,8 @@
 #pragma once
 // A text box with VB's two events: KeyPress sees each typed character as its code
-// (Backspace = 8) and drops it when the handler sets the code to 0; Change fires for
-// every change of the text, typed or set by code, but not when the text stays the same.
+// (Backspace = 8; Delete and the arrows are no key press) and drops it when the
+// handler sets the code to 0; Change fires for every change of the text, typed or set
+// by code, but not when the text stays the same.
 // Pasted text is not filtered, as in VB.
 
 #include <QLineEdit>

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QPushButton>
@@ -191,6 +193,11 @@ TEST(ConnectSerial, LinkTypeChoiceAndKeyFilters)
     EXPECT_TRUE(bChanged);
     QTest::keyClick(form->txtPhoneNumber, Qt::Key_Backspace);
     EXPECT_EQ(sPhoneNumber, "55-5, ");
+    // The Delete key edits even where the platform gives it the text DEL.
+    form->txtPhoneNumber->setCursorPosition(0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7F)));
+    QApplication::sendEvent(form->txtPhoneNumber, &del);
+    EXPECT_EQ(sPhoneNumber, "5-5, ");
 
     ChooseLinkType(form, kConnectionTcpIp);
     bChanged = VbFalse;

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 
 #include "appHarness.h"
@@ -34,6 +35,13 @@ void matchNewConfiguration(FakePanel& panel)
 {
     const std::array<uint8_t, 1> node0{1};
     panel.setMemory(kNodeTableAddress, node0);
+}
+
+// A panel at `address` that asks no hardware question.
+bool serveMatchingPanel(FakePanel& panel, const char* address)
+{
+    matchNewConfiguration(panel);
+    return panel.listenTcp(address);
 }
 
 // Typing the address marks the configuration changed; the flag is cleared after it so
@@ -157,8 +165,7 @@ TEST(ConnectTcp, HardwareQuestionNoKeepsTheHostAndIsAskedOncePerConnection)
 TEST(ConnectTcp, RetriesShowTheirCountAndTheReplyMustHaveTheExpectedLength)
 {
     FakePanel panel;
-    ASSERT_TRUE(panel.listenTcp("127.0.0.73"));
-    matchNewConfiguration(panel);
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.73"));
     DialogRecorder dialogs;
     AppHarness app;
     connectOverTcp(app, "127.0.0.73");
@@ -200,8 +207,7 @@ TEST(ConnectTcp, RetriesShowTheirCountAndTheReplyMustHaveTheExpectedLength)
 TEST(ConnectTcp, OneExchangeAtATimeWhileAReplyIsAwaited)
 {
     FakePanel panel;
-    ASSERT_TRUE(panel.listenTcp("127.0.0.74"));
-    matchNewConfiguration(panel);
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.74"));
     DialogRecorder dialogs;
     AppHarness app;
     frmB3Connect* form = connectOverTcp(app, "127.0.0.74");
@@ -218,6 +224,8 @@ TEST(ConnectTcp, OneExchangeAtATimeWhileAReplyIsAwaited)
         Click(form->cmdRefresh);
         form->Timer1_Timer();
         nestedResult = SendCommand("05", 44, 1);
+        // Opening another form would close this one's exchange out from under it.
+        Click(form->cmdVirtualKeypad);
     });
     EXPECT_TRUE(SendCommand("01", 34, 2));
     EXPECT_TRUE(busyDuringWait);
@@ -225,6 +233,47 @@ TEST(ConnectTcp, OneExchangeAtATimeWhileAReplyIsAwaited)
     EXPECT_FALSE(LinkBusy());
     EXPECT_EQ(panel.received(), FramesOf({"01"}));
     EXPECT_TRUE(bConnected);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(ConnectTcp, MenusStayOffUntilTheFirstStatusReadOfTheConnectHasEnded)
+{
+    FakePanel panel;
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.78"));
+    panel.injectFault(FakePanel::Fault::LateReply, 2, 200);
+    DialogRecorder dialogs;
+    AppHarness app;
+    std::vector<bool> menusDuringStatusRead;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        if (panel.received().size() == 2) menusDuringStatusRead.push_back(app.window().menuControl("mnuEdit")->isEnabled());
+    });
+    sampler.start(10);
+
+    connectOverTcp(app, "127.0.0.78");
+    sampler.stop();
+
+    ASSERT_TRUE(bConnected);
+    ASSERT_FALSE(menusDuringStatusRead.empty());
+    EXPECT_EQ(std::count(menusDuringStatusRead.begin(), menusDuringStatusRead.end(), true), 0);
+    EXPECT_TRUE(app.window().menuControl("mnuEdit")->isEnabled());
+}
+
+TEST(ConnectTcp, ALinkTypeBeyondTcpIpFromADamagedFileStillTalksOverTheSocket)
+{
+    FakePanel panel;
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.79"));
+    DialogRecorder dialogs;
+    AppHarness app;
+    iConnectionType = 3;
+    sTCPAddress = "127.0.0.79";
+    frmB3Connect* form = OpenConnectForm(app);
+
+    Click(form->cmdConnect);
+
+    EXPECT_TRUE(bConnected);
+    EXPECT_EQ(panel.received(), FramesOf({"05", "01", "311FF00B"}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -282,8 +331,7 @@ TEST(ConnectTcp, ConnectGivesUpAfterFiveSecondsWithMenusOffAndNothingSent)
 TEST(ConnectTcp, DroppedConnectionEndsInConnectionLost)
 {
     FakePanel panel;
-    ASSERT_TRUE(panel.listenTcp("127.0.0.77"));
-    matchNewConfiguration(panel);
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.77"));
     DialogRecorder dialogs;
     AppHarness app;
     frmB3Connect* form = connectOverTcp(app, "127.0.0.77");
@@ -298,4 +346,28 @@ TEST(ConnectTcp, DroppedConnectionEndsInConnectionLost)
     EXPECT_EQ(app.statusPanel(2), "Disconnected");
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->cmdConnect->text(), "Connect To Brevantine 3");
+}
+
+TEST(ConnectTcp, ClosingTheMainWindowDuringTheConnectWaitClosesItOnceTheConnectHasEnded)
+{
+    FakePanel panel;
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.80"));
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 300);
+    DialogRecorder dialogs;
+    AppHarness app;
+    bool openDuringWait = false;
+    QTimer::singleShot(100, &app.window(), [&app, &openDuringWait] {
+        app.window().close();
+        openDuringWait = app.window().isVisible();
+    });
+
+    frmB3Connect* form = connectOverTcp(app, "127.0.0.80");
+
+    EXPECT_TRUE(openDuringWait);
+    EXPECT_EQ(form->cmdConnect->text(), "Disconnect From Brevantine 3");
+    EXPECT_TRUE(WaitUntil([&] { return !app.window().isVisible(); }, 5000));
+    AppHarness::processEvents();
+    EXPECT_EQ(app.form("frmB3Connect"), nullptr);
+    EXPECT_FALSE(bConnected);
+    EXPECT_TRUE(dialogs.messages.empty());
 }
