@@ -9,4 +9,9 @@ cmake --build build/test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 cd build/test
-ctest --output-on-failure -j"$(nproc)" "$@"
+# The link tests serve a fake panel on fixed loopback addresses; a private network
+# namespace keeps two suites running at once on one machine from meeting each other.
+if unshare -n true 2>/dev/null && command -v ip >/dev/null; then
+  exec unshare -n sh -c 'ip link set lo up && exec ctest --output-on-failure -j"$(nproc)" "$@"' sh "$@"
+fi
+exec ctest --output-on-failure -j"$(nproc)" "$@"

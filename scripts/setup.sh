@@ -3,7 +3,7 @@
 # all of them are there already.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev
-          libqt6serialport6 socat)
+          libqt6serialport6 iproute2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
