@@ -9,6 +9,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/modB3Dimmers.h"
@@ -275,9 +276,17 @@ DataFileResult WriteDataFile(const std::string& path)
     std::string bytes;
     if (DataFileResult encoded = EncodeDataFile(bytes); !encoded) return writeFailure(path, encoded.message);
 
+    // The rename below would replace a file the user may not write, so such a file
+    // is refused as an ordinary write would be; a writable one keeps its permissions.
+    struct stat existing {};
+    const bool replacing = ::stat(path.c_str(), &existing) == 0;
+    if (replacing && S_ISREG(existing.st_mode) && ((existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0))
+        return writeFailure(path, systemError(EACCES));
+
     std::string temporaryPath;
     const int fd = createTemporaryBeside(path, temporaryPath);
     if (fd < 0) return writeFailure(path, systemError(errno));
+    if (replacing) ::fchmod(fd, existing.st_mode & 07777);
 
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;

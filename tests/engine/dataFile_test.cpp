@@ -224,6 +224,16 @@ TEST_F(DataFileTest, FilesOnDiskAreReplacedWholeAndFailuresLeaveThemAlone)
 
     ASSERT_TRUE(ReadDataFile(path.string()));
     EXPECT_EQ(tConfig.iLatitude, 45);
+
+    // A read-only file is not replaced behind the user's back; a writable one keeps its mode.
+    tConfig.iLatitude = 60;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(WriteDataFile(path.string()));
+    EXPECT_EQ(readFile(path), saved);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(WriteDataFile(path.string()));
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_NE(readFile(path), saved);
 }
 
 } // namespace
