@@ -9,6 +9,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/modB3Dimmers.h"
@@ -241,6 +242,15 @@ int createTemporaryBeside(const std::string& path, std::string& temporaryPath)
     return -1;
 }
 
+// Saving through a link replaces the file it names and keeps the link.
+std::string fileBehindLinks(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) return path;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+    return error ? path : resolved.string();
+}
+
 } // namespace
 
 DataFileResult EncodeDataFile(std::string& bytes)
@@ -275,9 +285,18 @@ DataFileResult WriteDataFile(const std::string& path)
     std::string bytes;
     if (DataFileResult encoded = EncodeDataFile(bytes); !encoded) return writeFailure(path, encoded.message);
 
+    const std::string target = fileBehindLinks(path);
+    // The rename below would replace a file the user may not write, so such a file
+    // is refused as an ordinary write would be; a writable one keeps its permissions.
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing && S_ISREG(existing.st_mode) && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
+        return writeFailure(path, systemError(EACCES));
+
     std::string temporaryPath;
-    const int fd = createTemporaryBeside(path, temporaryPath);
+    const int fd = createTemporaryBeside(target, temporaryPath);
     if (fd < 0) return writeFailure(path, systemError(errno));
+    if (replacing) ::fchmod(fd, existing.st_mode & 07777);
 
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
@@ -287,7 +306,7 @@ DataFileResult WriteDataFile(const std::string& path)
         ::unlink(temporaryPath.c_str());
         return writeFailure(path, systemError(written ? closeError : writeError));
     }
-    if (::rename(temporaryPath.c_str(), path.c_str()) != 0) {
+    if (::rename(temporaryPath.c_str(), target.c_str()) != 0) {
         const int renameError = errno;
         ::unlink(temporaryPath.c_str());
         return writeFailure(path, systemError(renameError));

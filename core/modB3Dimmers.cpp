@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/modB3Glimwarden.h"
+#include "core/vbRuntime.h"
 
 std::array<int16_t, kDimmerWords> iDimmerData{};
 
@@ -107,13 +108,14 @@ void DimSetPointCIn(int16_t d, int16_t o, int16_t v) { DimSetWord(fieldIndex(d, 
 int16_t DimGetPointCOut(int16_t d, int16_t o) { return getPercent(fieldIndex(d, o, 12)); }
 void DimSetPointCOut(int16_t d, int16_t o, int16_t p) { setPercent(fieldIndex(d, o, 12), p); }
 
-int16_t DimGetDMXChan(int16_t d, int16_t o)
+// Wide on purpose: words from a damaged file give their true sum, not a wrapped one.
+int32_t DimGetDMXChan(int16_t d, int16_t o)
 {
-    return static_cast<int16_t>(int32_t{DimGetWord(fieldIndex(d, o, 13))} * 256 + DimGetWord(fieldIndex(d, o, 14)));
+    return int32_t{DimGetWord(fieldIndex(d, o, 13))} * 256 + DimGetWord(fieldIndex(d, o, 14));
 }
 void DimSetDMXChan(int16_t d, int16_t o, int16_t channel)
 {
-    DimSetWord(fieldIndex(d, o, 13), static_cast<int16_t>(channel / 256));
+    DimSetWord(fieldIndex(d, o, 13), static_cast<int16_t>(VbIntDiv(channel, 256)));
     DimSetWord(fieldIndex(d, o, 14), static_cast<int16_t>(channel % 256));
 }
 

@@ -59,7 +59,8 @@ int16_t DimGetPointCIn(int16_t d, int16_t o);
 void DimSetPointCIn(int16_t d, int16_t o, int16_t value);
 int16_t DimGetPointCOut(int16_t d, int16_t o);
 void DimSetPointCOut(int16_t d, int16_t o, int16_t percent);
-int16_t DimGetDMXChan(int16_t d, int16_t o);
+// Channel 0 (none) .. 512; a damaged table may give more, never a wrapped value.
+int32_t DimGetDMXChan(int16_t d, int16_t o);
 void DimSetDMXChan(int16_t d, int16_t o, int16_t channel);
 int16_t DimGetTarget(int16_t d, int16_t o);
 void DimSetTarget(int16_t d, int16_t o, int16_t value);

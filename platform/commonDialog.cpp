@@ -29,12 +29,22 @@ QString qtFilterOf(const std::string& filter)
     return filters.join(";;");
 }
 
+// Where the last dialog was left, as the system dialog remembers it: a dialog that
+// starts with no name opens there rather than in the working directory.
+QString& lastDirectory()
+{
+    static QString directory;
+    return directory;
+}
+
 std::string showRealDialog(const CommonDialogCall& call)
 {
     // Paths are kept as the file system's bytes; names and filters are Latin-1 text.
     const QString start = QFile::decodeName(call.fileName.c_str());
     QFileInfo startInfo(start);
-    const QString directory = start.contains('*') ? startInfo.absolutePath() : start;
+    QString directory = start;
+    if (start.isEmpty()) directory = lastDirectory();
+    else if (start.contains('*')) directory = startInfo.absolutePath();
     QFileDialog dialog(QApplication::activeWindow(), toQ(call.title), directory, qtFilterOf(call.filter));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (call.save) {
@@ -45,7 +55,9 @@ std::string showRealDialog(const CommonDialogCall& call)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
     }
     if (call.flags & cdlOFNFileMustExist) dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return call.fileName;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    lastDirectory() = dialog.directory().absolutePath();
+    if (!accepted || dialog.selectedFiles().isEmpty()) return call.fileName;
     return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 

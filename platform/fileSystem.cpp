@@ -12,8 +12,11 @@ void CreateFolderIfMissing(const std::string& path)
     if (!QFileInfo::exists(folder)) QDir().mkdir(folder);
 }
 
-void DeleteFileIfExists(const std::string& path)
+void DeleteFileAnyCase(const std::string& path)
 {
-    const QString file = QFile::decodeName(path.c_str());
-    if (QFileInfo::exists(file)) QFile::remove(file);
+    const QFileInfo file(QFile::decodeName(path.c_str()));
+    const QDir folder = file.absoluteDir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (name.compare(file.fileName(), Qt::CaseInsensitive) == 0) QFile::remove(folder.filePath(name));
+    }
 }

@@ -8,5 +8,6 @@
 bool PathExists(const std::string& path);
 // Creates the folder when it does not exist (its parent must exist).
 void CreateFolderIfMissing(const std::string& path);
-// Deletes the file when it exists.
-void DeleteFileIfExists(const std::string& path);
+// Deletes the file when it exists, and any other whose name differs from it only in
+// letter case: on a case-blind file system they would all be that one file.
+void DeleteFileAnyCase(const std::string& path);

@@ -182,7 +182,7 @@ void frmB3MasterMDI::MDIForm_Load()
     ResetToNewConfiguration();
 
     picBlockFlashing->hide();
-    DeleteFileIfExists(DiagnosticsFilePath());
+    DeleteFileAnyCase(DiagnosticsFilePath());
 }
 
 // Start-up and File New alike: start screen, no link, defaults, nothing changed.
@@ -295,6 +295,8 @@ void frmB3MasterMDI::FileOpen()
     const std::string chosen = cdFile.FileName;
     ShowStartScreen();
     DisconnectGW();
+    // The link is down now even if the file turns out unreadable.
+    UpdateStatusBar();
     // A file that cannot be read whole leaves the configuration, its file name and
     // the changed flag as they were.
     if (succeeded(ReadDataFile(chosen))) AdoptFileName(chosen);

@@ -224,6 +224,26 @@ TEST_F(DataFileTest, FilesOnDiskAreReplacedWholeAndFailuresLeaveThemAlone)
 
     ASSERT_TRUE(ReadDataFile(path.string()));
     EXPECT_EQ(tConfig.iLatitude, 45);
+
+    // A read-only file is not replaced behind the user's back; a writable one keeps its mode.
+    tConfig.iLatitude = 60;
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(WriteDataFile(path.string()));
+    EXPECT_EQ(readFile(path), saved);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(WriteDataFile(path.string()));
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_NE(readFile(path), saved);
+
+    // Saved through a link, the linked file is replaced and the link stays.
+    const fs::path link = folder / "link.B3";
+    fs::create_symlink(path, link);
+    tConfig.iLatitude = 61;
+    ASSERT_TRUE(WriteDataFile(link.string()));
+    EXPECT_TRUE(fs::is_symlink(link));
+    tConfig.iLatitude = 0;
+    ASSERT_TRUE(ReadDataFile(path.string()));
+    EXPECT_EQ(tConfig.iLatitude, 61);
 }
 
 } // namespace

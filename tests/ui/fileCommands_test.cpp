@@ -9,6 +9,7 @@
 #include "core/modB3Glimwarden.h"
 #include "platform/childForm.h"
 #include "shell/frmB3MasterMDI.h"
+#include "shell/mainServices.h"
 #include "support/appHarness.h"
 #include "support/dialogRecorder.h"
 #include "support/fakeConnectForm.h"
@@ -203,6 +204,8 @@ TEST(FileCommands, DamagedFileKeepsTheConfigurationAndFileName)
     }
     tConfig.iLongitude = 99;
     bChanged = VbTrue;
+    bConnected = VbTrue;
+    UpdateStatusBar();
     dialogs.answerMsgBox(vbYes);
     dialogs.answerFileDialog(damaged);
     app.trigger("mnuOpen");
@@ -213,6 +216,7 @@ TEST(FileCommands, DamagedFileKeepsTheConfigurationAndFileName)
     EXPECT_EQ(sFileName, good);
     EXPECT_EQ(bChanged, VbTrue);
     EXPECT_EQ(app.statusPanel(1), " File Name: " + good);
+    EXPECT_EQ(app.statusPanel(2), "Disconnected");       // the link went down before the read
 }
 
 TEST(FileCommands, NetworkDiagnosticsOfferedOnlyWhileTheDiagnosticsFileIsOpen)

@@ -27,8 +27,14 @@ bool windowOpen(const AppHarness& app) { return app.window().isVisible(); }
 TEST(MainWindow, StartsInAFreshHomeWithFoldersDefaultsAndStatusBar)
 {
     // A diagnostics file left from an earlier run is removed at start.
+    // So is one whose name differs only in letter case, which opens the same mode.
     CreateFolderIfMissing(DataFolderPath());
-    { QFile file(QString::fromStdString(DiagnosticsFilePath())); ASSERT_TRUE(file.open(QIODevice::WriteOnly)); }
+    const std::string upperCase = DataFolderPath() + "/HARROW 9 FIELDTESTS MODE.b3";
+    const std::string other = DataFolderPath() + "/Harrow 9.B3";
+    for (const std::string& path : {DiagnosticsFilePath(), upperCase, other}) {
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
     ConnectFormProbe& connect = InstallFakeConnectForm();
     DialogRecorder dialogs;
     AppHarness app;
@@ -36,6 +42,8 @@ TEST(MainWindow, StartsInAFreshHomeWithFoldersDefaultsAndStatusBar)
     EXPECT_TRUE(PathExists(DataFolderPath()));
     EXPECT_TRUE(PathExists(DocumentationFolderPath()));
     EXPECT_FALSE(PathExists(DiagnosticsFilePath()));
+    EXPECT_FALSE(PathExists(upperCase));
+    EXPECT_TRUE(PathExists(other));
     EXPECT_EQ(app.statusPanel(1), " File Name: None");
     EXPECT_EQ(app.statusPanel(2), "Disconnected");
     EXPECT_EQ(connect.networkDiagnosticsVisible, false);
