@@ -23,11 +23,6 @@ LiveForm::LiveForm(const QString& formName, const QString& caption, const LiveFo
 {
     setCaption(caption);
     setTwipsSize(10815, 7335);
-    // The captions were made to fit buttons of these sizes in an 8-point face.
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-
     cmdUpdateStatus = new QPushButton(QStringLiteral("Update Status"), this);
     cmdUpdateStatus->setGeometry(twipsRect(240, 6360, 1215, 495));
     cmdUpdateStatus->hide();

@@ -1,6 +1,7 @@
 #include "platform/childForm.h"
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QMouseEvent>
 
 #include "platform/childFormRegistry.h"
@@ -9,6 +10,11 @@
 ChildForm::ChildForm(const QString& formName, QWidget* parent) : QWidget(parent), name_(formName)
 {
     setObjectName(formName);
+    // Every form is laid out in twips for captions in an 8-point face; a larger
+    // desktop default would clip them.
+    QFont face = font();
+    face.setPointSize(8);
+    setFont(face);
 }
 
 void ChildForm::setTwipsSize(int widthTwips, int heightTwips)

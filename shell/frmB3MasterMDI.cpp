@@ -255,6 +255,8 @@ bool frmB3MasterMDI::DiscardChangesConfirmed()
 
 void frmB3MasterMDI::mnuNew_Click()
 {
+    // New and Open take the link down: never under an exchange that awaits its reply.
+    if (DeferWhileLinkBusy([this] { mnuNew_Click(); })) return;
     if (!DiscardChangesConfirmed()) return;
     ResetToNewConfiguration();
 }
@@ -282,6 +284,7 @@ bool frmB3MasterMDI::FileDialogCancelled() const
 
 void frmB3MasterMDI::FileOpen()
 {
+    if (DeferWhileLinkBusy([this] { FileOpen(); })) return;
     if (!DiscardChangesConfirmed()) return;
     PrepareFileDialog();
     if (!bFileDialogPrimed) {

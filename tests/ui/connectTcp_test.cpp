@@ -371,3 +371,25 @@ TEST(ConnectTcp, ClosingTheMainWindowDuringTheConnectWaitClosesItOnceTheConnectH
     EXPECT_FALSE(bConnected);
     EXPECT_TRUE(dialogs.messages.empty());
 }
+
+// File New takes the link down; clicked while a Refresh awaits its reply it waits for
+// the exchange, so the user sees no false lost-panel message.
+TEST(ConnectTcp, FileNewDuringAReplyWaitRunsOnceTheExchangeHasEnded)
+{
+    FakePanel panel;
+    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.81"));
+    DialogRecorder dialogs;
+    AppHarness app;
+    frmB3Connect* form = connectOverTcp(app, "127.0.0.81");
+    ASSERT_TRUE(bConnected);
+    dialogs.clear();
+
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 300);
+    QTimer::singleShot(100, &app.window(), [&app] { app.trigger("mnuNew"); });
+    Click(form->cmdRefresh);
+
+    EXPECT_TRUE(WaitUntil([] { return !bConnected; }, 3000));
+    AppHarness::processEvents();
+    EXPECT_TRUE(dialogs.prompts().empty());
+    EXPECT_EQ(app.statusPanel(2), "Disconnected");
+}

@@ -388,9 +388,11 @@ TEST_F(LiveStatusForms, FileNewWhileAReplyIsAwaitedReportsNoLostPanel)
     auto* form = openFromMenu<frmB3RelayStatus>("mnuRelayStatus", "frmB3RelayStatus");
     ASSERT_NE(form, nullptr);
     bChanged = VbFalse;
-    panel.injectFault(FakePanel::Fault::Silence, -1);
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 400);
     QTimer::singleShot(200, form, [this] { app.trigger("mnuNew"); });
     clickWidget(form->cmdUpdateStatus);
+    // File New waits for the exchange, then takes the link down.
+    EXPECT_TRUE(QTest::qWaitFor([] { return !bConnected; }, 3000));
     AppHarness::processEvents();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(bConnected);
