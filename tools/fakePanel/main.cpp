@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "fakePanel.h"
+#include "link/engine/panelCommands.h"
 
 namespace {
 
@@ -52,6 +53,10 @@ int main(int argc, char** argv)
     }
 
     FakePanel panel;
+    // Its node table agrees with the points its status reports (two blocks on node 1),
+    // as a real panel's does.
+    const uint8_t nodeTable[] = {static_cast<uint8_t>(panel.status().ioPoints / 4)};
+    panel.setMemory(kNodeTableAddress, nodeTable);
     if (!panel.listenTcp(address, static_cast<uint16_t>(port))) {
         std::cerr << "cannot listen on " << address << ":" << port << ": " << std::strerror(errno) << "\n";
         return 1;
