@@ -8,15 +8,9 @@
 
 GridEditor::GridEditor(QWidget* form, GridGeometry geometry) : form_(form), geometry_(geometry) {}
 
-int GridEditor::left(int row, int offset) const
-{
-    return (row / geometry_.linesPerColumn) * geometry_.columnPitch + offset;
-}
+int GridEditor::left(int row, int offset) const { return geometry_.left(row, offset); }
 
-int GridEditor::top(int row) const
-{
-    return (row % geometry_.linesPerColumn) * geometry_.linePitch + geometry_.firstTop;
-}
+int GridEditor::top(int row) const { return geometry_.top(row); }
 
 VbLabel* GridEditor::newLabel(const CellLook& look) const
 {

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "core/modB3Glimwarden.h"
+#include "platform/rowGrid.h"
 #include "platform/vbControls.h"
 
 class QWidget;
@@ -37,13 +38,6 @@ struct CellLook {
     int height = 315;
 };
 
-struct GridGeometry {
-    int firstTop = 0;   // Top of line 0
-    int columnPitch = 3600;
-    int linePitch = 360;
-    int linesPerColumn = 16;
-    int rows = 48;
-};
 
 // What a toggle cell shows for one state.
 struct CellState {

@@ -3,14 +3,12 @@
 #include <QPushButton>
 
 #include "core/vbRuntime.h"
+#include "platform/rowGrid.h"
 #include "platform/twips.h"
 #include "platform/vbControls.h"
 
 namespace {
-constexpr int kRowsPerColumn = 16;
-constexpr int kColumnWidth = 3600;
-constexpr int kFirstRowTop = 240;
-constexpr int kRowPitch = 360;
+constexpr GridGeometry kLiveRowPlaces{.firstTop = 240};
 constexpr int kRowHeight = 315;
 constexpr int kNameOffset = 240;
 constexpr int kNameWidth = 1695;
@@ -19,9 +17,7 @@ constexpr int kLampWidth = 495;
 
 void placeInLiveRow(QWidget* control, int row, int leftOffset, int width, int height)
 {
-    const int left = kColumnWidth * (row / kRowsPerColumn) + leftOffset;
-    const int top = kFirstRowTop + kRowPitch * (row % kRowsPerColumn);
-    control->setGeometry(twipsRect(left, top, width, height));
+    control->setGeometry(twipsRect(kLiveRowPlaces.left(row, leftOffset), kLiveRowPlaces.top(row), width, height));
 }
 
 void styleStateLabel(VbLabel* label)

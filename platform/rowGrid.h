@@ -1,0 +1,15 @@
+#pragma once
+// Where row i of a form's label grid stands: sixteen rows to a column (row i in
+// column Int(i / 16), line i Mod 16), in twips from the form's own offsets. The
+// editors and the live status forms lay out their rows alike through this.
+
+struct GridGeometry {
+    int firstTop = 0;   // Top of line 0
+    int columnPitch = 3600;
+    int linePitch = 360;
+    int linesPerColumn = 16;
+    int rows = 48;
+
+    constexpr int left(int row, int offset) const { return (row / linesPerColumn) * columnPitch + offset; }
+    constexpr int top(int row) const { return (row % linesPerColumn) * linePitch + firstTop; }
+};
