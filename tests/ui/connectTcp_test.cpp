@@ -64,6 +64,22 @@ std::string revisionShown(const frmB3Connect* form)
     return text;
 }
 
+// A matching panel at its own address, the program started and connected to it.
+class ConnectedOverTcp : public ::testing::Test {
+protected:
+    frmB3Connect* connectTo(const char* address)
+    {
+        EXPECT_TRUE(serveMatchingPanel(panel, address));
+        frmB3Connect* form = connectOverTcp(app, address);
+        EXPECT_TRUE(bConnected);
+        return form;
+    }
+
+    FakePanel panel;
+    DialogRecorder dialogs;
+    AppHarness app;
+};
+
 } // namespace
 
 TEST(ConnectTcp, ConnectsReadsRevisionStatusAndHardwareThenRefreshesSetsClockAndDisconnects)
@@ -162,13 +178,9 @@ TEST(ConnectTcp, HardwareQuestionNoKeepsTheHostAndIsAskedOncePerConnection)
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
-TEST(ConnectTcp, RetriesShowTheirCountAndTheReplyMustHaveTheExpectedLength)
+TEST_F(ConnectedOverTcp, RetriesShowTheirCountAndTheReplyMustHaveTheExpectedLength)
 {
-    FakePanel panel;
-    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.73"));
-    DialogRecorder dialogs;
-    AppHarness app;
-    connectOverTcp(app, "127.0.0.73");
+    connectTo("127.0.0.73");
     ASSERT_TRUE(bConnected);
 
     // Samples the status bar while the waits let events run.
@@ -204,13 +216,9 @@ TEST(ConnectTcp, RetriesShowTheirCountAndTheReplyMustHaveTheExpectedLength)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST(ConnectTcp, OneExchangeAtATimeWhileAReplyIsAwaited)
+TEST_F(ConnectedOverTcp, OneExchangeAtATimeWhileAReplyIsAwaited)
 {
-    FakePanel panel;
-    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.74"));
-    DialogRecorder dialogs;
-    AppHarness app;
-    frmB3Connect* form = connectOverTcp(app, "127.0.0.74");
+    frmB3Connect* form = connectTo("127.0.0.74");
     ASSERT_TRUE(bConnected);
     panel.clearReceived();
 
@@ -328,13 +336,9 @@ TEST(ConnectTcp, ConnectGivesUpAfterFiveSecondsWithMenusOffAndNothingSent)
     EXPECT_TRUE(app.window().menuControl("mnuFile")->isEnabled());
 }
 
-TEST(ConnectTcp, DroppedConnectionEndsInConnectionLost)
+TEST_F(ConnectedOverTcp, DroppedConnectionEndsInConnectionLost)
 {
-    FakePanel panel;
-    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.77"));
-    DialogRecorder dialogs;
-    AppHarness app;
-    frmB3Connect* form = connectOverTcp(app, "127.0.0.77");
+    frmB3Connect* form = connectTo("127.0.0.77");
     ASSERT_TRUE(bConnected);
 
     panel.dropConnectionAfter(0);
@@ -374,18 +378,14 @@ TEST(ConnectTcp, ClosingTheMainWindowDuringTheConnectWaitClosesItOnceTheConnectH
 
 // File New takes the link down; clicked while a Refresh awaits its reply it waits for
 // the exchange, so the user sees no false lost-panel message.
-TEST(ConnectTcp, FileNewDuringAReplyWaitRunsOnceTheExchangeHasEnded)
+TEST_F(ConnectedOverTcp, FileNewDuringAReplyWaitRunsOnceTheExchangeHasEnded)
 {
-    FakePanel panel;
-    ASSERT_TRUE(serveMatchingPanel(panel, "127.0.0.81"));
-    DialogRecorder dialogs;
-    AppHarness app;
-    frmB3Connect* form = connectOverTcp(app, "127.0.0.81");
+    frmB3Connect* form = connectTo("127.0.0.81");
     ASSERT_TRUE(bConnected);
     dialogs.clear();
 
     panel.injectFault(FakePanel::Fault::LateReply, 1, 300);
-    QTimer::singleShot(100, &app.window(), [&app] { app.trigger("mnuNew"); });
+    QTimer::singleShot(100, &app.window(), [this] { app.trigger("mnuNew"); });
     Click(form->cmdRefresh);
 
     EXPECT_TRUE(WaitUntil([] { return !bConnected; }, 3000));
