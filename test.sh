@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DB3_SANITIZE=ON >/dev/null
-cmake --build build/test -j"$(nproc)"
+cmake --build build/test -j"${B3_JOBS:-$(nproc)}"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0
 cd build/test
