@@ -16,7 +16,7 @@ ActionGridForm::ActionGridForm(const QString& formName, const QString& caption, 
     setCaption(caption);
     setTwipsSize(10815, 7335);
 
-    const SelectorRow row = addSelectorRow(place.selectorTop, place.typeCaption);
+    const SelectorRow row = addSelectorRow(place.selectorTop, place.hasTypeCaption);
     selector = row.list;
     typeLabel = row.caption;
     targetNames = grid.addCells(480, CellLook{1335, 0xC0C0C0});

@@ -31,7 +31,7 @@ struct ActionGridItem {
 struct ActionGridPlace {
     int selectorTop = 360;
     // A grey type caption beside the selector; the timer tables have none.
-    bool typeCaption = true;
+    bool hasTypeCaption = true;
     // Codes above the list's top action are lowered to it when shown or opened.
     bool clampsToTopAction = true;
 };
@@ -47,8 +47,11 @@ public:
     void cboControl_Click();
     void cboPreset_Click();
     void selector_Click();
+    // Click of a list that picks the item below the selector (the station input list).
+    void itemList_Click();
 
     GridEditor grid;
+    // The list that picks the item (input, timer or station) whose codes are shown.
     VbComboBox* selector;
     // Where the type caption goes: beside the selector, or beside an input list below it.
     VbLabel* typeLabel = nullptr;
@@ -56,6 +59,8 @@ public:
     VbComboBox* cboControl;
     int16_t iCurrentRow = 0;
     int16_t iTopAction = 0;
+    // Held with a LoadingScope by the forms that keep a loading flag: the selector and
+    // preset handlers then do nothing. The other forms never set it.
     int16_t bLoading = VbFalse;
 
 protected:
@@ -85,8 +90,6 @@ protected:
     // Builds the form for the item picked: type caption, action list, target rows,
     // preset list, then ShowControl.
     void showItem();
-    // Click of a list that picks the item below the selector (the station input list).
-    void itemList_Click();
 
     LabelArray targetNames;
 
