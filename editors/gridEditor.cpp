@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/vbRuntime.h"
+#include "editors/engine/listEntries.h"
 #include "platform/latin1.h"
 #include "platform/twips.h"
 
@@ -99,11 +100,12 @@ void GridEditor::hideLists() const
     for (VbComboBox* list : lists_) list->hide();
 }
 
-void GridEditor::openList(VbComboBox* list, const QWidget* cell, int entry, Preset preset) const
+void GridEditor::openList(VbComboBox* list, const QWidget* cell, int64_t stored, int64_t offset, Preset preset) const
 {
     for (VbComboBox* other : lists_)
         if (other != list) other->hide();
     list->move(cell->pos());
+    const int entry = listPosition(stored, offset, list->ListCount());
     if (preset == Preset::Quiet) list->presetListIndex(entry);
     else list->setListIndex(entry);
     list->show();
@@ -144,6 +146,15 @@ QStringList listEntries(std::span<const std::string_view> texts)
     for (std::string_view text : texts) entries << toQ(std::string(text));
     return entries;
 }
+
+QStringList listEntries(const std::vector<std::string>& texts)
+{
+    QStringList entries;
+    for (const std::string& text : texts) entries << toQ(text);
+    return entries;
+}
+
+void setWidthTwips(QWidget* control, int widthTwips) { control->resize(twipsToPixels(widthTwips), control->height()); }
 
 QString cellText(std::span<const std::string_view> texts, int code)
 {
@@ -189,3 +200,8 @@ const QImage& flagPicture(bool set)
 void showFlag(VbLabel* cell, bool set) { cell->setPixmap(QPixmap::fromImage(flagPicture(set))); }
 
 bool isRowZeroCopy(int Index, int Button, int Shift) { return Index == 0 && Button == 2 && Shift == 1; }
+
+void copyRowZero(ItemMatrix& matrix, int owner, int rows)
+{
+    for (int r = 1; r < rows; ++r) matrix(owner, r) = matrix(owner, 0);
+}

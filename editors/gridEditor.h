@@ -98,11 +98,12 @@ public:
     VbLabel* addLabel(int left, int top, const CellLook& look);
 
     void hideLists() const;
-    // Hides the other floating lists, moves `list` onto `cell`, selects `entry` (no
-    // entry when the list has none such) and shows the list. The selection raises the
-    // list's Click as code does, unless it is a quiet preset.
+    // Hides the other floating lists, moves `list` onto `cell`, selects the entry of
+    // `stored` in a list starting at `offset` (none when it has no such entry) and shows it.
+    // The selection raises the list's Click as code does, unless it is a quiet preset.
     enum class Preset { RaisesClick, Quiet };
-    void openList(VbComboBox* list, const QWidget* cell, int entry, Preset preset = Preset::RaisesClick) const;
+    void openList(VbComboBox* list, const QWidget* cell, int64_t stored, int64_t offset = 0,
+                  Preset preset = Preset::RaisesClick) const;
 
 private:
     VbLabel* newLabel(const CellLook& look) const;
@@ -133,6 +134,8 @@ void setCaptions(const CellArray<Cell>& cells, const NameArray& texts, int count
 // The first `count` names as list entries.
 QStringList nameEntries(const NameArray& names, int count);
 QStringList listEntries(std::span<const std::string_view> texts);
+QStringList listEntries(const std::vector<std::string>& texts);
+void setWidthTwips(QWidget* control, int widthTwips);
 // What a value cell shows for a code: a space and the code's text, or nothing when
 // the code has no entry.
 QString cellText(std::span<const std::string_view> texts, int code);
@@ -143,6 +146,8 @@ const QImage& flagPicture(bool set);
 void showFlag(VbLabel* cell, bool set);
 // A press on row 0's name with the right button and the Shift key alone.
 bool isRowZeroCopy(int Index, int Button, int Shift);
+// Row 0's code of `owner` to targets 1 .. rows - 1.
+void copyRowZero(ItemMatrix& matrix, int owner, int rows);
 
 // A value list's Click: store the chosen entry, hide the list, redraw the cells and
 // mark the configuration changed. A list without a selection stores nothing.
@@ -167,6 +172,14 @@ void connectArray(const Cells& cells, void (Cell::*event)(), Handler handler)
 {
     for (std::size_t i = 0; i < std::size(cells); ++i)
         QObject::connect(cells[i], event, cells[i], [handler, row = static_cast<int>(i)] { handler(row); });
+}
+
+// A toggle cell counts a double click as one more click.
+template <class Handler>
+void connectToggles(const LabelArray& cells, Handler handler)
+{
+    connectArray(cells, &VbLabel::Click, handler);
+    connectArray(cells, &VbLabel::DblClick, handler);
 }
 
 // The handler gets the row and VB's Button and Shift arguments.
