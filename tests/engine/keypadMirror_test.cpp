@@ -23,15 +23,3 @@ TEST(KeypadMirror, EveryCodeIncludingByte255IsDrawnOnceAfterEachActivation)
     EXPECT_EQ(mirror.cellsToDraw(display).size(), 80u);
     EXPECT_TRUE(mirror.lampsToApply(0xFF));
 }
-
-TEST(KeypadMirror, AKeyPressedWhileAPollIsAwaitedGoesOutWithTheNextOne)
-{
-    KeypadMirror mirror;
-    mirror.pressKey(2);
-    EXPECT_EQ(mirror.nextPoll().text, "0704");
-    mirror.pressKey(6);
-    mirror.pollAnswered();
-    EXPECT_EQ(mirror.nextPoll().text, "0730");
-    mirror.pollAnswered();
-    EXPECT_EQ(mirror.nextPoll().text, "0700");
-}
