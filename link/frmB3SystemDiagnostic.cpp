@@ -100,8 +100,9 @@ void frmB3SystemDiagnostic::Form_Activate()
     for (int s = 1; s <= kDiagnosticStations; ++s)
         if (test.enabled(s)) markInTest(s);
     // Only after a good scan: over TCP/IP a tick would otherwise fall into the scan's
-    // wait, and after a failed one it would fire into the dead link.
-    Timer1->start();
+    // wait, and after a failed one it would fire into the dead link. A "Stop" pressed
+    // during the scan's wait holds.
+    if (!bTestStopped) Timer1->start();
 }
 
 void frmB3SystemDiagnostic::Form_Unload()
