@@ -26,10 +26,9 @@ frmB3ForceTimers::frmB3ForceTimers() : ChildForm(QStringLiteral("frmB3ForceTimer
         connect(cmdForce[at], &QPushButton::clicked, this, [this, i] { cmdForce_Click(i); });
     }
     lblNoConnection = makeNoConnectionLabel(this);
-    lblPleaseWait = new VbLabel(this);
+    lblPleaseWait = placed(new VbLabel(this), 240, 6360, 3615, 375);
     styleStateLabel(lblPleaseWait);
     lblPleaseWait->setCaption(QStringLiteral("Forcing Timer...Please Wait"));
-    lblPleaseWait->setGeometry(twipsRect(240, 6360, 3615, 375));
     lblPleaseWait->hide();
 }
 

@@ -50,9 +50,7 @@ VbLabel* makeStationLabel(QWidget* parent, int row, int leftOffset, int width, c
 
 QPushButton* makeButton(QWidget* parent, const QString& caption, int top)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setGeometry(twipsRect(2160, top, 1455, 495));
-    return button;
+    return placed(new QPushButton(caption, parent), 2160, top, 1455, 495);
 }
 
 QString cycleText(int cycle) { return QStringLiteral("Cycle: %1").arg(cycle); }
@@ -69,17 +67,15 @@ frmB3SystemDiagnostic::frmB3SystemDiagnostic() : ChildForm(QStringLiteral("frmB3
         lblTLComError[at] = makeStationLabel(this, i, 480, 465, QStringLiteral("---"));
         connect(lblTLNode[at], &VbLabel::Click, this, [this, i] { lblTLNode_Click(i); });
     }
-    lblNode = new VbLabel(this);
+    lblNode = placed(new VbLabel(this), 240, 120, 1455, 240);
     lblNode->setCaption(QStringLiteral("Tiverlink Node"));
-    lblNode->setGeometry(twipsRect(240, 120, 1455, 240));
 
     cmdStop = makeButton(this, QStringLiteral("Stop"), 360);
     cmdClearTotals = makeButton(this, QStringLiteral("Clear Totals"), 960);
     cmdClearTotals->setEnabled(false);
     cmdClearTLChanges = makeButton(this, QStringLiteral("Clear TL Changes"), 1560);
-    lblCycleCount = new VbLabel(this);
+    lblCycleCount = placed(new VbLabel(this), 2160, 2160, 1455, 315);
     styleStateLabel(lblCycleCount);
-    lblCycleCount->setGeometry(twipsRect(2160, 2160, 1455, 315));
     connect(cmdStop, &QPushButton::clicked, this, [this] { cmdStop_Click(); });
     connect(cmdClearTotals, &QPushButton::clicked, this, [this] { cmdClearTotals_Click(); });
     connect(cmdClearTLChanges, &QPushButton::clicked, this, [this] { cmdClearTLChanges_Click(); });

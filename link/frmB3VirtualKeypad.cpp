@@ -46,14 +46,12 @@ frmB3VirtualKeypad::frmB3VirtualKeypad()
     displayFont.setPointSize(14);
     for (int i = 0; i < kKeypadDisplayLength; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        lblLCD[at] = new VbLabel(this);
+        lblLCD[at] = placed(new VbLabel(this), cellLeft(i), cellTop(i), 375, 495);
         lblLCD[at]->setFont(displayFont);
         lblLCD[at]->setAlignment(Qt::AlignCenter);
         lblLCD[at]->setBackColor(kDisplayColour);
-        lblLCD[at]->setGeometry(twipsRect(cellLeft(i), cellTop(i), 375, 495));
-        imgCustomChar[at] = new QLabel(this);
+        imgCustomChar[at] = placed(new QLabel(this), cellLeft(i), cellTop(i) + 120, 375, 375);
         imgCustomChar[at]->setAlignment(Qt::AlignCenter);
-        imgCustomChar[at]->setGeometry(twipsRect(cellLeft(i), cellTop(i) + 120, 375, 375));
         imgCustomChar[at]->hide();
     }
     for (int code = 0; code < kKeypadCustomGlyphs; ++code) {
@@ -62,9 +60,8 @@ frmB3VirtualKeypad::frmB3VirtualKeypad()
         source->hide();
     }
     for (int k = 0; k < kKeypadKeys; ++k) {
-        QPushButton* key = cmdKey[static_cast<std::size_t>(k)] =
-            new QPushButton(k == kKeypadKeys - 1 ? QStringLiteral("Both") : QString(), this);
-        key->setGeometry(twipsRect(1560 + 1080 * k, 5160, 855, 495));
+        QPushButton* key = cmdKey[static_cast<std::size_t>(k)] = placed(
+            new QPushButton(k == kKeypadKeys - 1 ? QStringLiteral("Both") : QString(), this), 1560 + 1080 * k, 5160, 855, 495);
         colourKey(key, kLampDarkColour);
         connect(key, &QPushButton::clicked, this, [this, k] { cmdKey_Click(k); });
     }
