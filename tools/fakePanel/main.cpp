@@ -1,18 +1,23 @@
 // b3fakepanel: the test panel as a program, to try the tool by hand without hardware.
 //
 //   b3fakepanel [--address 127.0.0.2] [--port 10001] [--pty] [--modem]
+//               [--dimmer-levels <96 hex digits>]
 //
 // It listens on the TCP address, and with --pty also opens a pseudo-terminal whose
 // path it prints; start the tool with B3_COM1=<that path> and choose COM1. --modem
-// puts a modem front end on the pseudo-terminal. Every frame received is printed.
+// puts a modem front end on the pseudo-terminal. --dimmer-levels presets the 48 live
+// dimmer levels, two hex digits each, device 1 output 1 first. Every frame received is printed.
 // Ctrl-C ends it.
 
 #include <csignal>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "core/hexText.h"
 #include "fakePanel.h"
 #include "link/engine/panelCommands.h"
 
@@ -24,7 +29,7 @@ void onSignal(int) { stopRequested = 1; }
 
 int usage()
 {
-    std::cerr << "usage: b3fakepanel [--address A.B.C.D] [--port N] [--pty] [--modem]\n";
+    std::cerr << "usage: b3fakepanel [--address A.B.C.D] [--port N] [--pty] [--modem] [--dimmer-levels HEX96]\n";
     return 2;
 }
 
@@ -35,6 +40,17 @@ std::string printable(const std::string& text)
     return out;
 }
 
+// 96 hex digits to the 48 levels; nothing when the text is not exactly that.
+std::optional<std::vector<uint8_t>> dimmerLevels(const std::string& hex)
+{
+    if (hex.size() != 2 * kDimmerLevels || hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos)
+        return std::nullopt;
+    std::vector<uint8_t> levels;
+    for (std::size_t i = 0; i < hex.size(); i += 2)
+        levels.push_back(static_cast<uint8_t>(HexByte(std::string_view(hex).substr(i, 2))));
+    return levels;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -43,12 +59,18 @@ int main(int argc, char** argv)
     int port = 10001;
     bool pty = false;
     bool modem = false;
+    std::vector<uint8_t> levels(kDimmerLevels, 0);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--address" && i + 1 < argc) address = argv[++i];
         else if (arg == "--port" && i + 1 < argc) port = std::atoi(argv[++i]);
         else if (arg == "--pty") pty = true;
         else if (arg == "--modem") pty = modem = true;
+        else if (arg == "--dimmer-levels" && i + 1 < argc) {
+            const auto given = dimmerLevels(argv[++i]);
+            if (!given) return usage();
+            levels = *given;
+        }
         else return usage();
     }
 
@@ -57,6 +79,7 @@ int main(int argc, char** argv)
     // as a real panel's does.
     const uint8_t nodeTable[] = {static_cast<uint8_t>(panel.status().ioPoints / 4)};
     panel.setMemory(kNodeTableAddress, nodeTable);
+    panel.setDimmerLevels(levels);
     if (!panel.listenTcp(address, static_cast<uint16_t>(port))) {
         std::cerr << "cannot listen on " << address << ":" << port << ": " << std::strerror(errno) << "\n";
         return 1;
