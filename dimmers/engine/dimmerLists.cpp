@@ -26,19 +26,25 @@ ListEntries DimmerDeviceEntries()
 
 ListEntries DimmerOutputEntries()
 {
-    return generate(1, kDimmerOutputs, [](int o) { return "Output: " + FormatNumber(o); });
+    return NumberEntries("Output: ", 1, kDimmerOutputs);
+}
+
+ListEntries NumberEntries(std::string_view prefix, int first, int last, std::string_view suffix, std::string_view head)
+{
+    ListEntries entries;
+    if (!head.empty()) entries.emplace_back(head);
+    for (int n = first; n <= last; ++n) entries.push_back(std::string(prefix) + FormatNumber(n) + std::string(suffix));
+    return entries;
 }
 
 ListEntries PercentEntries(std::string_view prefix, int first, int last)
 {
-    return generate(first, last, [prefix](int p) { return std::string(prefix) + FormatNumber(p) + "%"; });
+    return NumberEntries(prefix, first, last, "%");
 }
 
 ListEntries PhotocellOrPercentEntries(std::string_view prefix)
 {
-    ListEntries entries{std::string(prefix) + "PhotoCell"};
-    for (std::string& entry : PercentEntries(prefix)) entries.push_back(std::move(entry));
-    return entries;
+    return NumberEntries(prefix, 0, 100, "%", std::string(prefix) + "PhotoCell");
 }
 
 ListEntries FadeRateEntries()
@@ -63,12 +69,7 @@ ListEntries TargetEntries()
     });
 }
 
-ListEntries DmxChannelEntries()
-{
-    ListEntries entries{"DMX - Disabled"};
-    for (int c = 1; c <= 512; ++c) entries.push_back("DMX Channel: " + FormatNumber(c));
-    return entries;
-}
+ListEntries DmxChannelEntries() { return NumberEntries("DMX Channel: ", 1, kMaxDmxChannel, {}, "DMX - Disabled"); }
 
 ListEntries NumberedEntries(std::string_view prefix, int count)
 {

@@ -12,6 +12,9 @@ using ListEntries = std::vector<std::string>;
 ListEntries DimmerDeviceEntries();
 // "Output: 1" .. "Output: 4".
 ListEntries DimmerOutputEntries();
+// prefix & n & suffix for n = first .. last, after `head` when one is given.
+ListEntries NumberEntries(std::string_view prefix, int first, int last, std::string_view suffix = {},
+                          std::string_view head = {});
 // prefix & p & "%" for p = first .. last.
 ListEntries PercentEntries(std::string_view prefix, int first = 0, int last = 100);
 // prefix & "PhotoCell", then the percents 0 .. 100: position 0 follows the photocell.
@@ -22,6 +25,7 @@ ListEntries TrackingEntries();
 ListEntries PhotocellStationEntries();
 // "Target: n/255 (fc fc)" for the photocell levels 0 .. 255.
 ListEntries TargetEntries();
+inline constexpr int kMaxDmxChannel = 512;
 // "DMX - Disabled", then "DMX Channel: 1" .. "DMX Channel: 512".
 ListEntries DmxChannelEntries();
 // prefix & the number in two digits for 1 .. count: "Control: 01", "T:48".
