@@ -43,12 +43,12 @@ int ScaleGraph::GripOver(double X, double Y) const
     return over;
 }
 
-int ScaleGraph::mouseDown(double X, double Y)
+bool ScaleGraph::mouseDown(double X, double Y)
 {
     dragGrip_ = GripOver(X, Y);
-    if (dragGrip_ == 0) return 0;
+    if (dragGrip_ == 0) return false;
     keyGrip_ = dragGrip_;
-    return mouseMove(X, Y);
+    return true;
 }
 
 int ScaleGraph::mouseMove(double X, double Y)

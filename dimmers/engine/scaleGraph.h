@@ -55,9 +55,10 @@ public:
     // never hit.
     int GripOver(double X, double Y) const;
 
-    // A press: starts a drag of the grip under the pointer (which also becomes the
-    // keyboard grip) and moves it there. Returns the grip to show the values of.
-    int mouseDown(double X, double Y);
+    // A press: starts a drag of the grip under the pointer, which also becomes the
+    // keyboard grip. False on an empty spot; otherwise a move to the press follows.
+    bool mouseDown(double X, double Y);
+    int dragGrip() const { return dragGrip_; }
     // Any pointer movement: moves the dragged grip to the pointer, clamped, and keeps
     // the middle grip between the ends. Returns the grip under the pointer, 0 none.
     int mouseMove(double X, double Y);

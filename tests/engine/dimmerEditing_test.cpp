@@ -92,7 +92,7 @@ TEST(ScaleGraph, PressesTakeTheTopmostGripAndTwoPointStyleSkipsTheMiddle)
     EXPECT_EQ(graph.GripOver(200, 1450), 2);
     EXPECT_EQ(graph.GripOver(200, 1400), 0);  // only the hidden grip lies there
 
-    EXPECT_EQ(graph.mouseDown(3000, 100), 0);  // an empty spot starts no drag
+    EXPECT_FALSE(graph.mouseDown(3000, 100));  // an empty spot starts no drag
     EXPECT_EQ(graph.keyGrip(), 0);
     EXPECT_FALSE(graph.keyDown(kKeyUp, true));
 }
@@ -101,7 +101,8 @@ TEST(ScaleGraph, DragsClampAtTheEdgesAndSwapTheEndsWithTheMiddleInBetween)
 {
     ScaleGraph graph = graphAt({{0, 100}, {128, 50}, {255, 0}});
     // Grip 2 (point C) is at the bottom right; drag it far beyond both edges.
-    ASSERT_EQ(graph.mouseDown(3825 + 10, 2880 + 10), 2);
+    ASSERT_TRUE(graph.mouseDown(3825 + 10, 2880 + 10));
+    ASSERT_EQ(graph.dragGrip(), 2);
     graph.mouseMove(9000, 9000);
     EXPECT_EQ(graph.grip(2).left, 3825);
     EXPECT_EQ(graph.grip(2).top, 2880);
@@ -129,7 +130,8 @@ TEST(ScaleGraph, DragsClampAtTheEdgesAndSwapTheEndsWithTheMiddleInBetween)
 TEST(ScaleGraph, KeysStepTheLastPressedGripInsideTheGraph)
 {
     ScaleGraph graph = graphAt({{0, 100}, {128, 50}, {255, 0}});
-    ASSERT_EQ(graph.mouseDown(0, 0), 1);
+    ASSERT_TRUE(graph.mouseDown(0, 0));
+    ASSERT_EQ(graph.dragGrip(), 1);
     graph.mouseUp();
     EXPECT_TRUE(graph.keyDown(kKeyUp, false));  // at the top already: stays
     EXPECT_EQ(graph.grip(1).top, 0);
@@ -144,13 +146,15 @@ TEST(ScaleGraph, KeysStepTheLastPressedGripInsideTheGraph)
     EXPECT_EQ(graph.points().a.percent, 99);  // 15 twips is about half a percent
 
     // A grip at 3820 cannot step right (3835 is out of range) but can be dragged.
-    ASSERT_EQ(graph.mouseDown(3825, 2880), 2);
+    ASSERT_TRUE(graph.mouseDown(3825, 2880));
+    ASSERT_EQ(graph.dragGrip(), 2);
     graph.mouseMove(3820, 2880);
     graph.mouseUp();
     graph.keyDown(kKeyRight, false);
     EXPECT_EQ(graph.grip(2).left, 3820);
     // The middle grip cannot be moved by keys under two-point tracking.
-    ASSERT_EQ(graph.mouseDown(128 * 15 + 1, 1440 + 1), 3);
+    ASSERT_TRUE(graph.mouseDown(128 * 15 + 1, 1440 + 1));
+    ASSERT_EQ(graph.dragGrip(), 3);
     graph.mouseUp();
     EXPECT_FALSE(graph.keyDown(kKeyLeft, true));
     EXPECT_TRUE(graph.keyDown(kKeyLeft, false));
