@@ -5,7 +5,6 @@
 #include "core/modB3Glimwarden.h"
 #include "core/vbRuntime.h"
 #include "dimmers/frmB3DimmerOutput.h"
-#include "link/commandLink.h"
 #include "link/liveFormPoll.h"
 #include "platform/latin1.h"
 #include "platform/twips.h"
@@ -57,10 +56,10 @@ void frmB3DimmerOutput::cmdUpdate_Click() { DimStsUpdate(); }
 void frmB3DimmerOutput::DimStsUpdate()
 {
     if (chkEnabled->Value() <= 0 || !bConnected) return;
-    // A press of "Update" while a reply is awaited is dropped, never nested.
-    if (LinkBusy()) return;
+    // The door refuses a press of "Update" while a reply is awaited. A failed read
+    // reports the lost panel, whose closing of the child forms stops tmrStatus before
+    // its message shows and deletes this form once the handler is done.
     const auto levels = QueryPanelBytes(this, panelCommand::ReadDimmerLevels(), kDimmerLevels);
-    // A failed read has reported the lost panel, which closed this form.
     if (!levels) return;
     const int device = cboDDev->ListIndex();
     if (device < 0) return;
