@@ -20,29 +20,22 @@ DimCopyDialog::DimCopyDialog(const QString& formName, const QString& caption, co
 {
     setCaption(caption);
     setTwipsSize(widthTwips, 5040);
-    frmDst = new QGroupBox(frameCaption, this);
-    frmDst->setGeometry(twipsRect(120, 120, 6240, 4200));
+    frmDst = placed(new QGroupBox(frameCaption, this), 120, 120, 6240, 4200);
     for (int d = 0; d < kDimmerDevices; ++d) {
-        cmdAllDev[d] = new QPushButton(QString::fromStdString("All Dev" + Hex2(d + 1)), frmDst);
-        cmdAllDev[d]->setGeometry(twipsRect(120, 600 + 240 * d, 1095, 240));
+        cmdAllDev[d] = placed(new QPushButton(QString::fromStdString("All Dev" + Hex2(d + 1)), frmDst), 120, 600 + 240 * d, 1095, 240);
         connect(cmdAllDev[d], &QPushButton::clicked, this, [this, d] { cmdAllDev_Click(d); });
         for (int o = 0; o < kDimmerOutputs; ++o) {
             const int i = d * 4 + o;
-            chkDst[i] = new VbCheckBox(QString::fromStdString("D:" + Hex2(d + 1) + "." + std::to_string(o + 1)), frmDst);
-            chkDst[i]->setGeometry(twipsRect(1320 + 1220 * o, 600 + 240 * d, 1095, 240));
+            chkDst[i] = placed(new VbCheckBox(QString::fromStdString("D:" + Hex2(d + 1) + "." + std::to_string(o + 1)), frmDst), 1320 + 1220 * o, 600 + 240 * d, 1095, 240);
         }
     }
     for (int o = 0; o < kDimmerOutputs; ++o) {
-        cmdAllOut[o] = new QPushButton(QStringLiteral("All DO %1").arg(o + 1), frmDst);
-        cmdAllOut[o]->setGeometry(twipsRect(1320 + 1220 * o, 300, 1095, 255));
+        cmdAllOut[o] = placed(new QPushButton(QStringLiteral("All DO %1").arg(o + 1), frmDst), 1320 + 1220 * o, 300, 1095, 255);
         connect(cmdAllOut[o], &QPushButton::clicked, this, [this, o] { cmdAllOut_Click(o); });
     }
-    cmdDstAll = new QPushButton(QStringLiteral("All"), frmDst);
-    cmdDstAll->setGeometry(twipsRect(120, 300, 525, 255));
-    cmdDstNone = new QPushButton(QStringLiteral("None"), frmDst);
-    cmdDstNone->setGeometry(twipsRect(690, 300, 525, 255));
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setGeometry(twipsRect(widthTwips - 1335, kButtonsTop, 1215, 420));
+    cmdDstAll = placed(new QPushButton(QStringLiteral("All"), frmDst), 120, 300, 525, 255);
+    cmdDstNone = placed(new QPushButton(QStringLiteral("None"), frmDst), 690, 300, 525, 255);
+    cmdCancel = placed(new QPushButton(QStringLiteral("Cancel"), this), widthTwips - 1335, kButtonsTop, 1215, 420);
     connect(cmdDstAll, &QPushButton::clicked, this, [this] { cmdDstAll_Click(); });
     connect(cmdDstNone, &QPushButton::clicked, this, [this] { cmdDstNone_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
@@ -50,8 +43,7 @@ DimCopyDialog::DimCopyDialog(const QString& formName, const QString& caption, co
 
 QPushButton* DimCopyDialog::addCopyButton(std::function<void()> copy)
 {
-    auto* button = new QPushButton(QStringLiteral("Copy Settings"), this);
-    button->setGeometry(twipsRect(120, kButtonsTop, 1215, 420));
+    auto* button = placed(new QPushButton(QStringLiteral("Copy Settings"), this), 120, kButtonsTop, 1215, 420);
     connect(button, &QPushButton::clicked, this, std::move(copy));
     return button;
 }

@@ -26,8 +26,7 @@ frmB3AddOnModuleDMX::frmB3AddOnModuleDMX()
     setToolTips(lblRelayName, "Relay ", grid.rows());
     cboNewDMX = grid.addList(1095, toQList(NumberEntries("DMX ", 1, kMaxDmxChannel, {}, "None")));
 
-    cmdAutoMap = new QPushButton(QStringLiteral("Auto Map"), this);
-    cmdAutoMap->setGeometry(twipsRect(8400, kLevelsTop, 1095, 495));
+    cmdAutoMap = placed(new QPushButton(QStringLiteral("Auto Map"), this), 8400, kLevelsTop, 1095, 495);
     const char* levelCaptions[] = {"DMX On Level", "DMX Off Level", "DMX Filter"};
     for (int i = 0; i < 3; ++i) {
         lblLevel[i] = grid.addLabel(720 + 2520 * i, kLevelsTop, CellLook{1215, 0xC0C0C0, Qt::AlignCenter, false});

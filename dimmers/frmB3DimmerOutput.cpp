@@ -20,10 +20,8 @@ frmB3DimmerOutput::frmB3DimmerOutput() : ChildForm(QStringLiteral("frmB3DimmerOu
     setCaption(QStringLiteral("Dimmer Outputs"));
     setTwipsSize(11520, 7800);
     cboDDev = addList(this, 120, 120, 2895, DimmerDeviceEntries());
-    chkEnabled = new VbCheckBox(QStringLiteral("Device Enabled"), this);
-    chkEnabled->setGeometry(twipsRect(3120, 150, 1575, 255));
-    frmConfig = new QGroupBox(QStringLiteral("Dimmer Output Configuration"), this);
-    frmConfig->setGeometry(twipsRect(120, 600, 11280, 7080));
+    chkEnabled = placed(new VbCheckBox(QStringLiteral("Device Enabled"), this), 3120, 150, 1575, 255);
+    frmConfig = placed(new QGroupBox(QStringLiteral("Dimmer Output Configuration"), this), 120, 600, 11280, 7080);
     buildOutputFields();
     buildScaleGraph();
     buildControlOptions();
@@ -35,8 +33,7 @@ frmB3DimmerOutput::frmB3DimmerOutput() : ChildForm(QStringLiteral("frmB3DimmerOu
 
 VbComboBox* frmB3DimmerOutput::addList(QWidget* parent, int left, int top, int width, const std::vector<std::string>& entries)
 {
-    auto* list = new VbComboBox(parent);
-    list->setGeometry(twipsRect(left, top, width, 315));
+    auto* list = placed(new VbComboBox(parent), left, top, width, 315);
     list->setItems(toQList(entries));
     return list;
 }
@@ -56,16 +53,13 @@ void frmB3DimmerOutput::buildOutputFields()
     cboMaxLevel = addList(frmConfig, 120, row(3), kFieldWidth, PhotocellOrPercentEntries("Max Output: "));
     cboFadeRate = addList(frmConfig, 120, row(4), kFieldWidth, FadeRateEntries());
     cboPCTrack = addList(frmConfig, 120, row(5), kFieldWidth, TrackingEntries());
-    lblPCTSource = new VbLabel(frmConfig);
+    lblPCTSource = placed(new VbLabel(frmConfig), 120, row(6), kFieldWidth, 240);
     lblPCTSource->setCaption(QStringLiteral("Tracking Photocell"));
-    lblPCTSource->setGeometry(twipsRect(120, row(6), kFieldWidth, 240));
     cboPCDev = addList(frmConfig, 120, row(6) + 240, kFieldWidth, PhotocellStationEntries());
     cboTarget = addList(frmConfig, 120, row(7) + 240, kFieldWidth, TargetEntries());
     cboDMX = addList(frmConfig, 120, row(8) + 240, kFieldWidth, DmxChannelEntries());
-    cmdCopyConfig = new QPushButton(QStringLiteral("Copy Configuration To Selected Dimmer Outputs"), frmConfig);
-    cmdCopyConfig->setGeometry(twipsRect(120, row(9) + 300, kFieldWidth, 420));
-    cmdCopyControl = new QPushButton(QStringLiteral("Copy Control Options To Selected Dimmer Outputs"), frmConfig);
-    cmdCopyControl->setGeometry(twipsRect(120, row(9) + 780, kFieldWidth, 420));
+    cmdCopyConfig = placed(new QPushButton(QStringLiteral("Copy Configuration To Selected Dimmer Outputs"), frmConfig), 120, row(9) + 300, kFieldWidth, 420);
+    cmdCopyControl = placed(new QPushButton(QStringLiteral("Copy Control Options To Selected Dimmer Outputs"), frmConfig), 120, row(9) + 780, kFieldWidth, 420);
 
     connect(cboDOut, &VbComboBox::Click, this, &frmB3DimmerOutput::cboDOut_Click);
     connect(cboPowerOnLevel, &VbComboBox::Click, this, &frmB3DimmerOutput::cboPowerOnLevel_Click);

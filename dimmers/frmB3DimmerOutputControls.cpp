@@ -18,8 +18,7 @@ constexpr int kSummaryWidth = 5400;
 
 void frmB3DimmerOutput::buildControlOptions()
 {
-    frmControl = new QGroupBox(QStringLiteral("Control Options"), frmConfig);
-    frmControl->setGeometry(twipsRect(120, 4080, 11040, 2880));
+    frmControl = placed(new QGroupBox(QStringLiteral("Control Options"), frmConfig), 120, 4080, 11040, 2880);
     cboCONum = addList(frmControl, 120, kListsTop, 1455, NumberedEntries("Control: ", kDimmerOptions));
     cboCOTyp = addList(frmControl, 1680, kListsTop, 1815, ControlTypeEntries());
     cboCODev = addList(frmControl, kSourceLeft, kListsTop, 1095, ControlSourceEntries());
@@ -30,9 +29,8 @@ void frmB3DimmerOutput::buildControlOptions()
     cboCOFade = addList(frmControl, 7680, kListsTop, 975, ControlFadeEntries());
     cboCORevert = addList(frmControl, 8760, kListsTop, 2175, ControlRevertEntries());
     for (int k = 0; k < kDimmerOptions; ++k) {
-        lblSummary[k] = new VbLabel(frmControl);
-        lblSummary[k]->setGeometry(
-            twipsRect(120 + (k / 8) * kSummaryWidth, kSummaryTop + (k % 8) * kSummaryPitch, kSummaryWidth - 120, kSummaryPitch));
+        lblSummary[k] = placed(new VbLabel(frmControl), 120 + (k / 8) * kSummaryWidth, kSummaryTop + (k % 8) * kSummaryPitch,
+                               kSummaryWidth - 120, kSummaryPitch);
         connect(lblSummary[k], &VbLabel::Click, this, [this, k] { lblSummary_Click(k); });
     }
 

@@ -17,17 +17,14 @@ constexpr double kBytePerPercent = 2.55;
 void frmB3DimmerOutput::buildLiveLevels()
 {
     for (int i = 0; i < 4; ++i) {
-        lblHdrLev[i] = new VbLabel(this);
+        lblHdrLev[i] = placed(new VbLabel(this), 4920 + 840 * i, 45, 780, 210);
         lblHdrLev[i]->setCaption(QStringLiteral("Out %1").arg(i + 1));
-        lblHdrLev[i]->setGeometry(twipsRect(4920 + 840 * i, 45, 780, 210));
         lblHdrLev[i]->setAlignment(Qt::AlignCenter);
-        lblShowLevels[i] = new VbLabel(this);
-        lblShowLevels[i]->setGeometry(twipsRect(4920 + 840 * i, 270, 780, 255));
+        lblShowLevels[i] = placed(new VbLabel(this), 4920 + 840 * i, 270, 780, 255);
         lblShowLevels[i]->setAlignment(Qt::AlignCenter);
         lblShowLevels[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
     }
-    cmdUpdate = new QPushButton(QStringLiteral("Update"), this);
-    cmdUpdate->setGeometry(twipsRect(8400, 90, 975, 420));
+    cmdUpdate = placed(new QPushButton(QStringLiteral("Update"), this), 8400, 90, 975, 420);
     tmrStatus = new LivePollTimer(kPollMs, this);
     showLiveLevels();
     connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });

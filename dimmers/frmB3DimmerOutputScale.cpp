@@ -11,11 +11,10 @@
 
 namespace {
 
-VbLabel* scaleLabel(QWidget* parent, const QString& caption, QRect place, Qt::Alignment alignment)
+VbLabel* scaleLabel(QWidget* parent, const QString& caption, int left, int top, int width, Qt::Alignment alignment)
 {
-    auto* label = new VbLabel(parent);
+    auto* label = placed(new VbLabel(parent), left, top, width, 240);
     label->setCaption(caption);
-    label->setGeometry(place);
     label->setAlignment(alignment);
     return label;
 }
@@ -24,18 +23,17 @@ VbLabel* scaleLabel(QWidget* parent, const QString& caption, QRect place, Qt::Al
 
 void frmB3DimmerOutput::buildScaleGraph()
 {
-    frmScale = new QGroupBox(QStringLiteral("PhotoCell Input To Dimmer Output Scaling"), frmConfig);
-    frmScale->setGeometry(twipsRect(3720, 120, 4905, 3840));
+    frmScale = placed(new QGroupBox(QStringLiteral("PhotoCell Input To Dimmer Output Scaling"), frmConfig), 3720, 120, 4905, 3840);
     picScale = new ScalePicture(scale, frmScale);
     picScale->move(twipsToPixels(720), twipsToPixels(240));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    scaleLabel(frmScale, QStringLiteral("10 V"), twipsRect(60, 240, 600, 240), right);
-    scaleLabel(frmScale, QStringLiteral("0 V"), twipsRect(60, 3000, 600, 240), right);
-    scaleLabel(frmScale, QStringLiteral("0"), twipsRect(720, 3255, 600, 240), Qt::AlignLeft | Qt::AlignVCenter);
-    scaleLabel(frmScale, QStringLiteral("255"), twipsRect(4065, 3255, 600, 240), right);
-    lblVoltage = scaleLabel(frmScale, {}, twipsRect(60, 1560, 615, 240), right);
-    lblPercent = scaleLabel(frmScale, {}, twipsRect(1440, 3480, 1095, 240), Qt::AlignCenter);
-    lblFootCandle = scaleLabel(frmScale, {}, twipsRect(3360, 3480, 1095, 240), Qt::AlignCenter);
+    scaleLabel(frmScale, QStringLiteral("10 V"), 60, 240, 600, right);
+    scaleLabel(frmScale, QStringLiteral("0 V"), 60, 3000, 600, right);
+    scaleLabel(frmScale, QStringLiteral("0"), 720, 3255, 600, Qt::AlignLeft | Qt::AlignVCenter);
+    scaleLabel(frmScale, QStringLiteral("255"), 4065, 3255, 600, right);
+    lblVoltage = scaleLabel(frmScale, {}, 60, 1560, 615, right);
+    lblPercent = scaleLabel(frmScale, {}, 1440, 3480, 1095, Qt::AlignCenter);
+    lblFootCandle = scaleLabel(frmScale, {}, 3360, 3480, 1095, Qt::AlignCenter);
     hideGripTexts();
 
     connect(picScale, &ScalePicture::MouseDown, this, &frmB3DimmerOutput::picScale_MouseDown);
