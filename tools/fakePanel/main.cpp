@@ -1,15 +1,20 @@
 // b3fakepanel: the test panel as a program, to try the tool by hand without hardware.
 //
 //   b3fakepanel [--address 127.0.0.2] [--port 10001] [--pty] [--modem]
-//               [--dimmer-levels <96 hex digits>]
+//               [--keypad TEXT] [--lamps HEX] [--station ADDRESS[:INPUTS]]...
+//               [--force-wait MS] [--dimmer-levels HEX96]
 //
 // It listens on the TCP address, and with --pty also opens a pseudo-terminal whose
 // path it prints; start the tool with B3_COM1=<that path> and choose COM1. --modem
-// puts a modem front end on the pseudo-terminal. --dimmer-levels presets the 48 live
-// dimmer levels, two hex digits each, device 1 output 1 first. Every frame received is printed.
-// Ctrl-C ends it.
+// puts a modem front end on the pseudo-terminal. --keypad and --lamps set the
+// keypad display (80 characters, four lines of 20) and its key lamps; each --station
+// makes a station (1..64) answer, with its input byte in hex; --force-wait delays
+// the answer that ends a forced timer; --dimmer-levels sets the 48 live dimmer levels,
+// two hex digits each, device 1 output 1 first. Every frame received is printed. Ctrl-C ends it.
 
+#include <array>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -29,7 +34,8 @@ void onSignal(int) { stopRequested = 1; }
 
 int usage()
 {
-    std::cerr << "usage: b3fakepanel [--address A.B.C.D] [--port N] [--pty] [--modem] [--dimmer-levels HEX96]\n";
+    std::cerr << "usage: b3fakepanel [--address A.B.C.D] [--port N] [--pty] [--modem] [--keypad TEXT] [--lamps HEX]\n"
+                 "                   [--station ADDRESS[:INPUTS]]... [--force-wait MS] [--dimmer-levels HEX96]\n";
     return 2;
 }
 
@@ -38,6 +44,19 @@ std::string printable(const std::string& text)
     std::string out;
     for (char c : text) out += c == '\r' ? std::string("\\r") : std::string(1, c);
     return out;
+}
+
+// "ADDRESS[:INPUTS]": the station answers, with that input byte (hex).
+bool addStation(const std::string& spec, std::array<uint8_t, kStationAddresses>& presence,
+                std::array<uint8_t, kStationAddresses>& inputs)
+{
+    const int address = std::atoi(spec.c_str());
+    if (address < 1 || address >= kStationAddresses) return false;
+    const std::size_t colon = spec.find(':');
+    presence[static_cast<std::size_t>(address)] = 1;
+    if (colon != std::string::npos)
+        inputs[static_cast<std::size_t>(address)] = static_cast<uint8_t>(std::strtol(spec.c_str() + colon + 1, nullptr, 16));
+    return true;
 }
 
 // 96 hex digits to the 48 levels; nothing when the text is not exactly that.
@@ -59,6 +78,10 @@ int main(int argc, char** argv)
     int port = 10001;
     bool pty = false;
     bool modem = false;
+    std::string keypad;
+    int lamps = 0;
+    std::array<uint8_t, kStationAddresses> presence{}, inputs{};
+    int forceWaitMs = 0;
     std::vector<uint8_t> levels(kDimmerLevels, 0);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -66,6 +89,12 @@ int main(int argc, char** argv)
         else if (arg == "--port" && i + 1 < argc) port = std::atoi(argv[++i]);
         else if (arg == "--pty") pty = true;
         else if (arg == "--modem") pty = modem = true;
+        else if (arg == "--keypad" && i + 1 < argc) keypad = argv[++i];
+        else if (arg == "--lamps" && i + 1 < argc) lamps = static_cast<int>(std::strtol(argv[++i], nullptr, 16));
+        else if (arg == "--station" && i + 1 < argc) {
+            if (!addStation(argv[++i], presence, inputs)) return usage();
+        }
+        else if (arg == "--force-wait" && i + 1 < argc) forceWaitMs = std::atoi(argv[++i]);
         else if (arg == "--dimmer-levels" && i + 1 < argc) {
             const auto given = dimmerLevels(argv[++i]);
             if (!given) return usage();
@@ -79,6 +108,10 @@ int main(int argc, char** argv)
     // as a real panel's does.
     const uint8_t nodeTable[] = {static_cast<uint8_t>(panel.status().ioPoints / 4)};
     panel.setMemory(kNodeTableAddress, nodeTable);
+    panel.setKeypad(keypad, lamps);
+    panel.setStationTable(FakePanel::StationTable::Presence, presence);
+    panel.setStationTable(FakePanel::StationTable::Inputs, inputs);
+    panel.setForceWaitDelayMs(forceWaitMs);
     panel.setDimmerLevels(levels);
     if (!panel.listenTcp(address, static_cast<uint16_t>(port))) {
         std::cerr << "cannot listen on " << address << ":" << port << ": " << std::strerror(errno) << "\n";
