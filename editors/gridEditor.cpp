@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "core/vbRuntime.h"
+#include "editors/engine/listEntries.h"
 #include "platform/latin1.h"
 #include "platform/twips.h"
 
@@ -77,12 +78,12 @@ void GridEditor::hideLists() const
     for (VbComboBox* list : lists_) list->hide();
 }
 
-void GridEditor::openList(VbComboBox* list, const VbLabel* cell, int entry) const
+void GridEditor::openList(VbComboBox* list, const VbLabel* cell, int64_t stored, int64_t offset) const
 {
     for (VbComboBox* other : lists_)
         if (other != list) other->hide();
     list->move(cell->pos());
-    list->setListIndex(entry);
+    list->setListIndex(listPosition(stored, offset, list->ListCount()));
     list->show();
     list->raise();
 }
@@ -126,6 +127,15 @@ QStringList listEntries(std::span<const std::string_view> texts)
     return entries;
 }
 
+QStringList listEntries(const std::vector<std::string>& texts)
+{
+    QStringList entries;
+    for (const std::string& text : texts) entries << toQ(text);
+    return entries;
+}
+
+void setWidthTwips(QWidget* control, int widthTwips) { control->resize(twipsToPixels(widthTwips), control->height()); }
+
 QString cellText(std::span<const std::string_view> texts, int code)
 {
     if (code < 0 || code >= static_cast<int>(texts.size())) return {};
@@ -139,3 +149,8 @@ void paintCell(VbLabel* cell, const CellState& state)
 }
 
 bool isRowZeroCopy(int Index, int Button, int Shift) { return Index == 0 && Button == 2 && Shift == 1; }
+
+void copyRowZero(ItemMatrix& matrix, int owner, int rows)
+{
+    for (int r = 1; r < rows; ++r) matrix(owner, r) = matrix(owner, 0);
+}

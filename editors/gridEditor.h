@@ -65,9 +65,9 @@ public:
     VbLabel* addLabel(int left, int top, const CellLook& look);
 
     void hideLists() const;
-    // Hides the other floating lists, moves `list` onto `cell`, selects `entry` (no
-    // entry when the list has none such) and shows the list.
-    void openList(VbComboBox* list, const VbLabel* cell, int entry) const;
+    // Hides the other floating lists, moves `list` onto `cell`, selects the entry of
+    // `stored` in a list starting at `offset` (none when it has no such entry) and shows it.
+    void openList(VbComboBox* list, const VbLabel* cell, int64_t stored, int64_t offset = 0) const;
 
 private:
     VbLabel* newLabel(const CellLook& look) const;
@@ -88,12 +88,16 @@ void setCaptions(const LabelArray& names, const NameArray& texts, int count);
 // The first `count` names as list entries.
 QStringList nameEntries(const NameArray& names, int count);
 QStringList listEntries(std::span<const std::string_view> texts);
+QStringList listEntries(const std::vector<std::string>& texts);
+void setWidthTwips(QWidget* control, int widthTwips);
 // What a value cell shows for a code: a space and the code's text, or nothing when
 // the code has no entry.
 QString cellText(std::span<const std::string_view> texts, int code);
 void paintCell(VbLabel* cell, const CellState& state);
 // A press on row 0's name with the right button and the Shift key alone.
 bool isRowZeroCopy(int Index, int Button, int Shift);
+// Row 0's code of `owner` to targets 1 .. rows - 1.
+void copyRowZero(ItemMatrix& matrix, int owner, int rows);
 
 // A value list's Click: store the chosen entry, hide the list, redraw the cells and
 // mark the configuration changed. A list without a selection stores nothing.
@@ -111,12 +115,20 @@ void storeChosenEntry(VbComboBox* list, Store store, Redraw redraw)
 }
 
 // Wires one event of every label of an array to a handler taking the row, like a VB
-// control array: connectArray(lblInclude, &VbLabel::DblClick, ...).
+// control array: connectArray(lblName, &VbLabel::Click, ...).
 template <class Handler>
 void connectArray(const LabelArray& cells, void (VbLabel::*event)(), Handler handler)
 {
     for (std::size_t i = 0; i < cells.size(); ++i)
         QObject::connect(cells[i], event, cells[i], [handler, row = static_cast<int>(i)] { handler(row); });
+}
+
+// A toggle cell counts a double click as one more click.
+template <class Handler>
+void connectToggles(const LabelArray& cells, Handler handler)
+{
+    connectArray(cells, &VbLabel::Click, handler);
+    connectArray(cells, &VbLabel::DblClick, handler);
 }
 
 // The handler gets the row and VB's Button and Shift arguments.
