@@ -5,7 +5,7 @@
 
 #include "core/itemTexts.h"
 #include "core/modB3Glimwarden.h"
-#include "core/vbRuntime.h"
+#include "editors/engine/listEntries.h"
 #include "editors/engine/modB3LatLonLUT.h"
 #include "editors/gridEditor.h"
 #include "editors/settingControls.h"
@@ -15,13 +15,6 @@
 B3_REGISTER_CHILD_FORM(frmB3AstroClockSettings)
 
 namespace {
-
-QStringList degreeEntries(int first, int last)
-{
-    QStringList entries;
-    for (int d = first; d <= last; ++d) entries << toQ(FormatNumber(d));
-    return entries;
-}
 
 QStringList cityEntries()
 {
@@ -39,9 +32,9 @@ frmB3AstroClockSettings::frmB3AstroClockSettings() : ChildForm(QStringLiteral("f
 
     fraAstroSettings = addFrame(this, QStringLiteral("Astro Clock Settings"), 120, 120, 4560, 1560);
     lblLatitude = addCaption(fraAstroSettings, QStringLiteral("Latitude"), 240, 300, 1320);
-    cboLatitude = addDropDown(fraAstroSettings, 240, 600, 1320, degreeEntries(kFirstLatitude, kLastLatitude));
+    cboLatitude = addDropDown(fraAstroSettings, 240, 600, 1320, listEntries(suffixedNumberEntries(kFirstLatitude, kLastLatitude, "")));
     lblLongitude = addCaption(fraAstroSettings, QStringLiteral("Longitude"), 1620, 300, 1320);
-    cboLongitude = addDropDown(fraAstroSettings, 1620, 600, 1320, degreeEntries(kFirstLongitude, kLastLongitude));
+    cboLongitude = addDropDown(fraAstroSettings, 1620, 600, 1320, listEntries(suffixedNumberEntries(kFirstLongitude, kLastLongitude, "")));
     lblTimeZone = addCaption(fraAstroSettings, QStringLiteral("Time Zone"), 3000, 300, 1440);
     cboTimeZone = addDropDown(fraAstroSettings, 3000, 600, 1440, listEntries(kTimeZoneNames));
 

@@ -5,6 +5,7 @@
 #include "core/itemTexts.h"
 #include "core/modB3Glimwarden.h"
 #include "core/vbRuntime.h"
+#include "editors/engine/listEntries.h"
 #include "editors/engine/loadingFlag.h"
 #include "editors/gridEditor.h"
 #include "editors/settingControls.h"
@@ -26,19 +27,10 @@ constexpr std::array<const char*, 2> kDaysTypeCaptions = {"Normal Days", "Holida
 
 constexpr int kListLeft = 2040;
 
-// TEMPORARY until the shared list-entry helpers land.
-QStringList numberEntries(int first, int last, const char* suffix)
-{
-    QStringList entries;
-    for (int n = first; n <= last; ++n) entries << toQ(FormatNumber(n)) + QLatin1String(suffix);
-    return entries;
-}
-
+// "12:", then "1:" .. "11:": position = hour Mod 12.
 QStringList hourEntries()
 {
-    QStringList entries{QStringLiteral("12:")};
-    for (int h = 1; h <= 11; ++h) entries << toQ(FormatNumber(h)) + QLatin1Char(':');
-    return entries;
+    return QStringList{QStringLiteral("12:")} + listEntries(suffixedNumberEntries(1, 11, ":"));
 }
 
 QStringList minuteEntries()
@@ -65,11 +57,12 @@ frmB3TimersConfigure::frmB3TimersConfigure() : ChildForm(QStringLiteral("frmB3Ti
     cboNormalTimeHour = addDropDown(Frame1, kListLeft, 300, 720, hourEntries());
     cboNormalTimeMinute = addDropDown(Frame1, kListLeft + 780, 300, 720, minuteEntries());
     cboNormalTimeAmPm = addDropDown(Frame1, kListLeft + 1560, 300, 720, listEntries(kAmPm));
+    const QStringList offsetEntries = listEntries(suffixedNumberEntries(0, kRelativeOffsets - 1, " Min"));
     cboAstroType = addDropDown(Frame1, kListLeft, 300, 1800, listEntries(kAstroTypes));
-    cboMinuteFromAstro = addDropDown(Frame1, kListLeft + 1860, 300, 1200, numberEntries(0, kRelativeOffsets - 1, " Min"));
+    cboMinuteFromAstro = addDropDown(Frame1, kListLeft + 1860, 300, 1200, offsetEntries);
     cboOpenCloseType = addDropDown(Frame1, kListLeft, 300, 1800, listEntries(kOpenCloseTypes));
     cboMinuteFromOpenClose =
-        addDropDown(Frame1, kListLeft + 1860, 300, 1200, numberEntries(0, kRelativeOffsets - 1, " Min"));
+        addDropDown(Frame1, kListLeft + 1860, 300, 1200, offsetEntries);
 
     Frame2 = addFrame(this, QStringLiteral("Day"), 240, 2280, 5520, 1800);
     for (int i = 0; i < 2; ++i)
@@ -79,7 +72,7 @@ frmB3TimersConfigure::frmB3TimersConfigure() : ChildForm(QStringLiteral("frmB3Ti
         chkDays[i] = addButton<VbCheckBox>(Frame2, caption, kListLeft + 1680 * (i / 4), 300 + 330 * (i % 4), 1620);
     }
     cboHolidayMonth = addDropDown(Frame2, kListLeft, 300, 1500, listEntries(kMonthNames));
-    cboHolidayDate = addDropDown(Frame2, kListLeft + 1560, 300, 720, numberEntries(1, 31, ""));
+    cboHolidayDate = addDropDown(Frame2, kListLeft + 1560, 300, 720, listEntries(suffixedNumberEntries(1, 31, "")));
 
     for (VbComboBox* list : {cboNormalTimeHour, cboNormalTimeMinute, cboNormalTimeAmPm, cboAstroType,
                              cboMinuteFromAstro, cboOpenCloseType, cboMinuteFromOpenClose, cboHolidayMonth,

@@ -1,25 +1,15 @@
 #include <QPushButton>
-#include <QTest>
 
 #include "editors/frmB3AstroClockSettings.h"
 #include "editors/frmB3DaylightSavingTime.h"
 #include "gridFormDriver.h"
+#include "support/widgetActions.h"
 
 using namespace gridDriver;
 
 namespace {
 
-class ClockSettings : public GridFormTest {
-protected:
-    void TearDown() override
-    {
-        childForms::unload("frmB3DaylightSavingTime");
-        childForms::unload("frmB3AstroClockSettings");
-        GridFormTest::TearDown();
-    }
-};
-
-void press(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center()); }
+class ClockSettings : public GridFormTest {};
 
 } // namespace
 
@@ -35,7 +25,7 @@ TEST_F(ClockSettings, TheDaylightSavingBoxGreysTheRuleAndKeepsIt)
     EXPECT_EQ(f->cboDSTEndWeek->currentText(), "1st Sunday");
     EXPECT_EQ(f->cboDSTEndMonth->currentText(), "Nov");
 
-    press(f->chkEnableDaylightSavingTime);
+    clickWidget(f->chkEnableDaylightSavingTime);
     EXPECT_EQ(tConfig.bDSTEnabled, VbTrue);
     for (QWidget* control : rule) EXPECT_TRUE(control->isEnabled());
     choose(f->cboDSTStartWeek, 4);
@@ -44,7 +34,7 @@ TEST_F(ClockSettings, TheDaylightSavingBoxGreysTheRuleAndKeepsIt)
     EXPECT_EQ(tConfig.iDSTEndMonth, 12);
 
     bChanged = VbFalse;
-    press(f->chkEnableDaylightSavingTime);
+    clickWidget(f->chkEnableDaylightSavingTime);
     EXPECT_EQ(tConfig.bDSTEnabled, VbFalse);
     EXPECT_TRUE(bChanged);
     EXPECT_FALSE(f->cboDSTEndMonth->isEnabled());
@@ -61,7 +51,7 @@ TEST_F(ClockSettings, ACityLooksUpLatitudeAndLongitudeOnly)
     EXPECT_EQ(f->cboTimeZone->currentText(), "Pacific");
     EXPECT_FALSE(f->cboFindLatLon->isVisible());
 
-    press(f->cmdFindLatLon);
+    clickWidget(f->cmdFindLatLon);
     EXPECT_FALSE(f->cboLatitude->isEnabled());
     EXPECT_FALSE(f->cmdFindLatLon->isEnabled());
     ASSERT_TRUE(f->cboFindLatLon->isVisible());
@@ -72,17 +62,17 @@ TEST_F(ClockSettings, ACityLooksUpLatitudeAndLongitudeOnly)
     // Cancel stores nothing; the next look-up starts on the city last chosen.
     choose(f->cboFindLatLon, 259);
     bChanged = VbFalse;
-    press(f->cmdCancel);
+    clickWidget(f->cmdCancel);
     EXPECT_FALSE(bChanged);
     EXPECT_EQ(tConfig.iLatitude, 45);
     EXPECT_TRUE(f->cboLatitude->isEnabled());
     EXPECT_FALSE(f->cmdAccept->isVisible());
 
-    press(f->cmdFindLatLon);
+    clickWidget(f->cmdFindLatLon);
     EXPECT_EQ(f->cboFindLatLon->currentText(), "Wyoming,Sheridan");
     choose(f->cboFindLatLon, 192);
     EXPECT_EQ(f->cboFindLatLon->currentText(), "Oregon,Eugene");
-    press(f->cmdAccept);
+    clickWidget(f->cmdAccept);
     EXPECT_EQ(tConfig.iLatitude, 44);
     EXPECT_EQ(tConfig.iLongitude, 123);
     EXPECT_EQ(tConfig.iTimeZone, 3);

@@ -1,8 +1,8 @@
-#include <QTest>
 #include <functional>
 
 #include "editors/frmB3TimersConfigure.h"
 #include "gridFormDriver.h"
+#include "support/widgetActions.h"
 
 using namespace gridDriver;
 
@@ -11,14 +11,7 @@ namespace {
 class TimersConfigure : public GridFormTest {
 protected:
     frmB3TimersConfigure* openForm() { return open<frmB3TimersConfigure>("frmB3TimersConfigure"); }
-    void TearDown() override
-    {
-        childForms::unload("frmB3TimersConfigure");
-        GridFormTest::TearDown();
-    }
 };
-
-void press(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center()); }
 
 int checkedTimeType(const frmB3TimersConfigure* f)
 {
@@ -74,7 +67,7 @@ TEST_F(TimersConfigure, ChoicesStoreTheEncodedTime)
     const Case cases[] = {
         {"After Close 700 Min", 0, 0,
          [](auto* f) {
-             press(f->optTimeType[2]);
+             clickWidget(f->optTimeType[2]);
              choose(f->cboOpenCloseType, 3);
              choose(f->cboMinuteFromOpenClose, 700);
          },
@@ -84,9 +77,9 @@ TEST_F(TimersConfigure, ChoicesStoreTheEncodedTime)
         {"AM keeps 11:", 23, 0, [](auto* f) { choose(f->cboNormalTimeAmPm, 0); }, 11, 0},
         {"999 Min", 0x18, 0, [](auto* f) { choose(f->cboMinuteFromAstro, 999); }, 0x1B, 231},
         {"Before Sunrise keeps the offset", 0x79, 44, [](auto* f) { choose(f->cboAstroType, 0); }, 0x19, 44},
-        {"After Close to Astro", 0xF8, 5, [](auto* f) { press(f->optTimeType[1]); }, 24, 0},
-        {"Astro to Open/Close", 0x79, 44, [](auto* f) { press(f->optTimeType[2]); }, 0x98, 0},
-        {"Open/Close to Normal", 0xB9, 30, [](auto* f) { press(f->optTimeType[0]); }, 0, 0},
+        {"After Close to Astro", 0xF8, 5, [](auto* f) { clickWidget(f->optTimeType[1]); }, 24, 0},
+        {"Astro to Open/Close", 0x79, 44, [](auto* f) { clickWidget(f->optTimeType[2]); }, 0x98, 0},
+        {"Open/Close to Normal", 0xB9, 30, [](auto* f) { clickWidget(f->optTimeType[0]); }, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -106,14 +99,14 @@ TEST_F(TimersConfigure, DaysAreAMaskOfExclusionsAndAHolidayIsOneDate)
 {
     tConfig.iTimerHolidayDate[0] = 31;
     frmB3TimersConfigure* f = openForm();
-    press(f->chkDays[0]);
+    clickWidget(f->chkDays[0]);
     EXPECT_EQ(tConfig.iTimerDays[0], 1);
-    press(f->chkDays[7]);
+    clickWidget(f->chkDays[7]);
     EXPECT_EQ(tConfig.iTimerDays[0], 129);
-    press(f->chkDays[0]);
+    clickWidget(f->chkDays[0]);
     EXPECT_EQ(tConfig.iTimerDays[0], 128);
 
-    press(f->optDaysType[1]);
+    clickWidget(f->optDaysType[1]);
     EXPECT_EQ(tConfig.iTimerHolidayMonth[0], 1);
     EXPECT_TRUE(f->optTimeType[0]->isChecked());
     EXPECT_FALSE(f->chkDays[0]->isVisible());
@@ -123,7 +116,7 @@ TEST_F(TimersConfigure, DaysAreAMaskOfExclusionsAndAHolidayIsOneDate)
     EXPECT_EQ(tConfig.iTimerHolidayMonth[0], 2);
     EXPECT_EQ(tConfig.iTimerHolidayDate[0], 31);
 
-    press(f->optDaysType[0]);
+    clickWidget(f->optDaysType[0]);
     EXPECT_EQ(tConfig.iTimerHolidayMonth[0], 0);
     EXPECT_EQ(f->chkDays[7]->Value(), 0);
     EXPECT_EQ(tConfig.iTimerDays[0], 128);
