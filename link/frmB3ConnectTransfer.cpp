@@ -7,13 +7,13 @@
 
 #include "core/modB3Glimwarden.h"
 #include "link/commandLink.h"
+#include "link/windowHooks.h"
 #include "link/engine/blockTransfer.h"
 #include "link/frmB3Connect.h"
 #include "platform/doEvents.h"
 #include "platform/msgBox.h"
 #include "platform/vbControls.h"
 #include "platform/vbTextBox.h"
-#include "shell/mainServices.h"
 
 namespace {
 
@@ -115,14 +115,14 @@ void frmB3Connect::endTransferActivity()
 
 void frmB3Connect::MasterMDIMenuDisable()
 {
-    DisableMainMenus();
+    mainWindowHooks::DisableMainMenus();
     cmdCancelUpDownLoad->show();
     DoEvents();
 }
 
 void frmB3Connect::MasterMDIMenuEnable()
 {
-    EnableMainMenus();
+    mainWindowHooks::EnableMainMenus();
     cmdCancelUpDownLoad->hide();
 }
 

@@ -6,6 +6,7 @@
 #include "link/engine/liveItemStates.h"
 #include "link/engine/panelCommands.h"
 #include "link/liveFormPoll.h"
+#include "link/panelDoor.h"
 #include "platform/childFormRegistry.h"
 #include "platform/twips.h"
 #include "platform/vbControls.h"
@@ -62,7 +63,7 @@ void frmB3RelayStatus::ShowRelayStatus()
 
 void frmB3RelayStatus::switchRelay(int relay, bool on)
 {
-    SendPanelCommand(this, panelCommand::SwitchRelay(relay, on));
+    SendClickCommand(this, panelCommand::SwitchRelay(relay, on));
 }
 
 void frmB3RelayStatus::cmdTurnOff_Click(int Index) { switchRelay(Index, false); }
@@ -72,7 +73,7 @@ void frmB3RelayStatus::switchAllRelays(bool on)
 {
     cmdAllRelaysOff->setEnabled(false);
     cmdAllRelaysOn->setEnabled(false);
-    if (!SendPanelCommand(this, panelCommand::SwitchRelay(kAllItems, on))) return;
+    if (!SendClickCommand(this, panelCommand::SwitchRelay(kAllItems, on))) return;
     cmdAllRelaysOff->setEnabled(true);
     cmdAllRelaysOn->setEnabled(true);
 }
