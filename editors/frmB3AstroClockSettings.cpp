@@ -30,7 +30,7 @@ frmB3AstroClockSettings::frmB3AstroClockSettings() : ChildForm(QStringLiteral("f
     setCaption(QStringLiteral("Astro Clock Settings"));
     setTwipsSize(4800, 3480);
 
-    fraAstroSettings = addFrame(this, QStringLiteral("Astro Clock Settings"), 120, 120, 4560, 1560);
+    fraAstroSettings = placed(new QGroupBox(QStringLiteral("Astro Clock Settings"), this), 120, 120, 4560, 1560);
     lblLatitude = addCaption(fraAstroSettings, QStringLiteral("Latitude"), 240, 300, 1320);
     cboLatitude = addDropDown(fraAstroSettings, 240, 600, 1320, listEntries(suffixedNumberEntries(kFirstLatitude, kLastLatitude, "")));
     lblLongitude = addCaption(fraAstroSettings, QStringLiteral("Longitude"), 1620, 300, 1320);

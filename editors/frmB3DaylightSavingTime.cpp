@@ -25,7 +25,7 @@ frmB3DaylightSavingTime::frmB3DaylightSavingTime() : ChildForm(QStringLiteral("f
     setCaption(QStringLiteral("Daylight Saving Time"));
     setTwipsSize(6240, 2280);
 
-    Frame1 = addFrame(this, QStringLiteral("Daylight Saving Time"), 120, 120, 6000, 2040);
+    Frame1 = placed(new QGroupBox(QStringLiteral("Daylight Saving Time"), this), 120, 120, 6000, 2040);
     chkEnableDaylightSavingTime = addButton<VbCheckBox>(
         Frame1, QStringLiteral("Enable Automatic Daylight Saving Time Adjustment"), 240, 360, 5520);
     lblDSTStarts = addCaption(Frame1, QStringLiteral("DST Starts"), 240, 900, 1080);

@@ -51,7 +51,8 @@ frmB3TimersConfigure::frmB3TimersConfigure() : ChildForm(QStringLiteral("frmB3Ti
     lblTimer = addCaption(this, QStringLiteral("Timer"), 240, 240, 720);
     cboTimerNumber = addDropDown(this, 960, 240, 2175, {});
 
-    Frame1 = addFrame(this, QStringLiteral("Time"), 240, 720, 5520, 1440);
+    // Each frame groups its own option buttons: the time and the day type are chosen apart.
+    Frame1 = placed(new QGroupBox(QStringLiteral("Time"), this), 240, 720, 5520, 1440);
     for (int i = 0; i < 3; ++i)
         optTimeType[i] = addButton<VbOptionButton>(Frame1, kTimeTypeCaptions[i], 120, 300 + 360 * i, 1800);
     cboNormalTimeHour = addDropDown(Frame1, kListLeft, 300, 720, hourEntries());
@@ -64,7 +65,7 @@ frmB3TimersConfigure::frmB3TimersConfigure() : ChildForm(QStringLiteral("frmB3Ti
     cboMinuteFromOpenClose =
         addDropDown(Frame1, kListLeft + 1860, 300, 1200, offsetEntries);
 
-    Frame2 = addFrame(this, QStringLiteral("Day"), 240, 2280, 5520, 1800);
+    Frame2 = placed(new QGroupBox(QStringLiteral("Day"), this), 240, 2280, 5520, 1800);
     for (int i = 0; i < 2; ++i)
         optDaysType[i] = addButton<VbOptionButton>(Frame2, kDaysTypeCaptions[i], 120, 300 + 360 * i, 1800);
     for (int i = 0; i < 8; ++i) {
@@ -83,11 +84,9 @@ frmB3TimersConfigure::frmB3TimersConfigure() : ChildForm(QStringLiteral("frmB3Ti
     cboHolidayDate->hide();
 
     connect(cboTimerNumber, &VbComboBox::Click, this, &frmB3TimersConfigure::cboTimerNumber_Click);
-    for (int i = 0; i < 3; ++i)
-        connect(optTimeType[i], &VbOptionButton::Click, this, [this, i] { optTimeType_Click(i); });
-    for (int i = 0; i < 2; ++i)
-        connect(optDaysType[i], &VbOptionButton::Click, this, [this, i] { optDaysType_Click(i); });
-    for (int i = 0; i < 8; ++i) connect(chkDays[i], &VbCheckBox::Click, this, [this, i] { chkDays_Click(i); });
+    connectArray(optTimeType, &VbOptionButton::Click, [this](int i) { optTimeType_Click(i); });
+    connectArray(optDaysType, &VbOptionButton::Click, [this](int i) { optDaysType_Click(i); });
+    connectArray(chkDays, &VbCheckBox::Click, [this](int i) { chkDays_Click(i); });
     connect(cboNormalTimeHour, &VbComboBox::Click, this, &frmB3TimersConfigure::cboNormalTimeHour_Click);
     connect(cboNormalTimeAmPm, &VbComboBox::Click, this, &frmB3TimersConfigure::cboNormalTimeAmPm_Click);
     connect(cboNormalTimeMinute, &VbComboBox::Click, this, &frmB3TimersConfigure::cboNormalTimeMinute_Click);

@@ -1,29 +1,18 @@
 #include "editors/settingControls.h"
 
-#include <QGroupBox>
-
 #include "core/modB3Glimwarden.h"
 #include "platform/vbControls.h"
 
 VbComboBox* addDropDown(QWidget* parent, int left, int top, int width, const QStringList& entries)
 {
-    auto* list = new VbComboBox(parent);
-    list->setGeometry(twipsRect(left, top, width, kControlHeight));
+    auto* list = placed(new VbComboBox(parent), left, top, width, kControlHeight);
     list->setItems(entries);
     return list;
 }
 
-QGroupBox* addFrame(QWidget* parent, const QString& caption, int left, int top, int width, int height)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setGeometry(twipsRect(left, top, width, height));
-    return frame;
-}
-
 VbLabel* addCaption(QWidget* parent, const QString& caption, int left, int top, int width)
 {
-    auto* label = new VbLabel(parent);
-    label->setGeometry(twipsRect(left, top + 30, width, kControlHeight - 60));
+    auto* label = placed(new VbLabel(parent), left, top + 30, width, kControlHeight - 60);
     label->setCaption(caption);
     return label;
 }

@@ -8,7 +8,6 @@
 
 #include "platform/twips.h"
 
-class QGroupBox;
 class QWidget;
 class VbComboBox;
 class VbLabel;
@@ -17,16 +16,12 @@ inline constexpr int kControlHeight = 315;
 
 // A drop-down list with its entries and no entry selected.
 VbComboBox* addDropDown(QWidget* parent, int left, int top, int width, const QStringList& entries);
-// A frame: its option buttons form one group, apart from those of other frames.
-QGroupBox* addFrame(QWidget* parent, const QString& caption, int left, int top, int width, int height);
 VbLabel* addCaption(QWidget* parent, const QString& caption, int left, int top, int width);
 // An option button, check box or command button with its caption.
 template <class Button>
 Button* addButton(QWidget* parent, const QString& caption, int left, int top, int width)
 {
-    auto* button = new Button(caption, parent);
-    button->setGeometry(twipsRect(left, top, width, kControlHeight));
-    return button;
+    return placed(new Button(caption, parent), left, top, width, kControlHeight);
 }
 
 // A value list's Click: the field takes the chosen position + `offset` and the
