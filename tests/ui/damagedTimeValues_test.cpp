@@ -1,9 +1,11 @@
 // Values no list has an entry for, as a damaged data file or an upload brings them:
-// every form shows no selection or an empty cell and stores nothing by viewing.
+// every form shows no selection or an empty cell and stores nothing by viewing. The
+// action tables' codes above their lists are covered with the action grid.
 #include <functional>
 
 #include "editors/frmB3AstroClockSettings.h"
 #include "editors/frmB3DaylightSavingTime.h"
+#include "editors/frmB3OpenAndCloseTimeSingleDates.h"
 #include "editors/frmB3TimersConfigure.h"
 #include "gridFormDriver.h"
 #include "support/widgetActions.h"
@@ -20,6 +22,15 @@ template <class Form>
 ShowsNothing noEntry(VbComboBox* Form::*list)
 {
     return [list](ChildForm* form) { return (dynamic_cast<Form*>(form)->*list)->ListIndex() == -1; };
+}
+
+// January 1's open cell shows nothing and opens its list on no entry.
+bool emptyFirstOpenCell(ChildForm* form)
+{
+    auto* f = dynamic_cast<frmB3OpenAndCloseTimeSingleDates*>(form);
+    const bool empty = f->lblOpenTime[0]->caption().isEmpty();
+    click(f->lblOpenTime[0]);
+    return empty && f->cboNewTime->ListIndex() == -1;
 }
 
 struct Damage {
@@ -65,6 +76,12 @@ TEST_F(DamagedTimeValues, ShowNoEntryAndSurviveViewing)
         {"longitude 151", "frmB3AstroClockSettings", [] { tConfig.iLongitude = 151; }, noEntry(&A::cboLongitude)},
         {"zone 5", "frmB3AstroClockSettings", [] { tConfig.iTimeZone = 5; }, noEntry(&A::cboTimeZone)},
         {"zone -1", "frmB3AstroClockSettings", [] { tConfig.iTimeZone = -1; }, noEntry(&A::cboTimeZone)},
+        {"date time 96", "frmB3OpenAndCloseTimeSingleDates", [] { tConfig.iDateOpenTime(0, 0) = 96; },
+         emptyFirstOpenCell},
+        {"date time 99", "frmB3OpenAndCloseTimeSingleDates", [] { tConfig.iDateOpenTime(0, 0) = 99; },
+         emptyFirstOpenCell},
+        {"date time -1", "frmB3OpenAndCloseTimeSingleDates", [] { tConfig.iDateOpenTime(0, 0) = -1; },
+         emptyFirstOpenCell},
     };
     for (const Damage& d : table) {
         SCOPED_TRACE(d.what);
