@@ -78,8 +78,10 @@ frmB3Document::frmB3Document() : ChildForm(QStringLiteral("frmB3Document"))
     lblFileName->setCaption(QStringLiteral("Output File "));
     lblFileName->setGeometry(twipsRect(120, 120, 1095, 255));
     lblDocFileName = new VbLabel(this);
-    lblDocFileName->setCaption(pathText(DefaultDocFilePath()));
     lblDocFileName->setGeometry(twipsRect(1215, 120, 4920, 255));
+    // A path is told apart by its file name and where it starts.
+    lblDocFileName->setElideMode(Qt::ElideMiddle);
+    lblDocFileName->setCaption(pathText(DefaultDocFilePath()));
     cmdBrowse = new QPushButton(QStringLiteral("Browse"), this);
     cmdBrowse->setGeometry(twipsRect(120, 480, 1215, 375));
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "link/engine/panelCommands.h"
+#include "platform/childFormRegistry.h"
 
 bool SendCommand(const std::string& sCmd, int16_t iLen, int32_t lSeconds);
 bool SendCommand(const PanelCommand& command);
@@ -20,11 +21,15 @@ void ConnectionLost();
 
 bool LinkBusy();
 
-// Holds the link for its lifetime (nests).
+// Holds the link for its lifetime (nests). A form closed meanwhile is deleted only
+// after the holder has returned.
 class LinkBusyScope {
 public:
     LinkBusyScope();
     ~LinkBusyScope();
     LinkBusyScope(const LinkBusyScope&) = delete;
     LinkBusyScope& operator=(const LinkBusyScope&) = delete;
+
+private:
+    childForms::DeletionHold formsKept_;
 };

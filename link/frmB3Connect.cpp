@@ -190,6 +190,19 @@ void frmB3Connect::Form_Activate()
 
 void frmB3Connect::Form_Unload() { Timer1->stop(); }
 
+bool frmB3Connect::Form_QueryUnload()
+{
+    Timer1->stop();
+    return false;
+}
+
+// The poll runs only while the form is shown: a form closed during an exchange stays
+// quiet when the exchange returns, until the Connect menu shows it again.
+void frmB3Connect::resumePoll()
+{
+    if (isVisible()) Timer1->start();
+}
+
 void frmB3Connect::FindComPorts()
 {
     if (bConnected) return;
@@ -403,6 +416,8 @@ void frmB3Connect::failConnect(bool serial)
     } catch (...) {
     }
     bConnected = VbFalse;
+    // The exchange may have left "Connected" or a retry count in the status bar.
+    UpdateStatusBar();
     cmdConnect->setEnabled(true);
     if (!serial) lblModem->hide();
 }
@@ -508,7 +523,7 @@ void frmB3Connect::cmdSetGWClock_Click()
     Timer1->stop();
     const QDate date = now.date();
     SendCommand(pc::SetClock(now.time().hour(), now.time().minute(), date.month(), date.day(), date.year(), date.dayOfWeek() % 7));
-    Timer1->start();
+    resumePoll();
 }
 
 void frmB3Connect::LoadRevLabels()

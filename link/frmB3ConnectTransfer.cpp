@@ -110,7 +110,7 @@ void frmB3Connect::endTransferActivity()
     setTransferBusy(false);
     lblActivityProgress->hide();
     pbActivityProgress->hide();
-    Timer1->start();
+    resumePoll();
 }
 
 void frmB3Connect::MasterMDIMenuDisable()
@@ -294,4 +294,6 @@ void frmB3Connect::resetAfterUploadFailure()
     // The controls match the reset link type after an error as after a cancel: a
     // TCP/IP link had hidden the port buttons that the direct link needs.
     showLinkSettings();
+    // The link is down, whatever the last exchange left in the status bar.
+    UpdateStatusBar();
 }

@@ -5,6 +5,7 @@
 #include "core/modB3Glimwarden.h"
 #include "link/commandLink.h"
 #include "link/engine/panelReplies.h"
+#include "platform/childFormRegistry.h"
 
 LivePollTimer::LivePollTimer(int intervalMs, QObject* parent) : QObject(parent)
 {
@@ -26,7 +27,7 @@ bool QueryPanelStatus(const QObject* owner, const PanelCommand& command)
         ConnectionLost();
         return false;
     }
-    return !alive.isNull();
+    return childForms::stillLoaded(alive);
 }
 
 std::optional<std::string> QueryItemPage(const QObject* owner, const PanelCommand& command)
@@ -45,5 +46,5 @@ bool SendPanelCommand(const QObject* owner, const PanelCommand& command)
 {
     const QPointer<const QObject> alive(owner);
     if (!LinkBusy()) SendCommand(command);
-    return !alive.isNull();
+    return childForms::stillLoaded(alive);
 }

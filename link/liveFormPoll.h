@@ -34,7 +34,7 @@ private:
 
 // One status query through SendCommand. A failed query calls ConnectionLost (which
 // closes the child forms), unless the link was taken down while the reply was
-// awaited. True only for a good reply with `owner` still alive, so the caller may
+// awaited. True only for a good reply with `owner` still loaded, so the caller may
 // paint from sReply; on false the caller returns without touching itself.
 bool QueryPanelStatus(const QObject* owner, const PanelCommand& command);
 // The same for a page of 48 item characters (relays, groups, inputs, presets).
@@ -43,5 +43,5 @@ std::optional<std::string> QueryItemPage(const QObject* owner, const PanelComman
 std::optional<std::vector<uint8_t>> QueryPanelBytes(const QObject* owner, const PanelCommand& command, int count);
 
 // A switching command whose result does not matter. Dropped while the link is busy.
-// True when `owner` still exists afterwards.
+// True when `owner` is still loaded afterwards.
 bool SendPanelCommand(const QObject* owner, const PanelCommand& command);
