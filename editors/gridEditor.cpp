@@ -85,6 +85,8 @@ void GridEditor::openList(VbComboBox* list, const VbLabel* cell, int entry) cons
     list->setListIndex(entry);
     list->show();
     list->raise();
+    // The keys (Alt+Down, the arrows, Enter) go to the list just opened.
+    list->setFocus();
 }
 
 void showRows(std::initializer_list<const LabelArray*> arrays, int count)

@@ -87,9 +87,13 @@ void frmB3Connect::connectTransferControls()
     connect(cmdPassWordContinue, &QPushButton::clicked, this, [this] { cmdPassWordContinue_Click(); });
     connect(cmdPassWordCancel, &QPushButton::clicked, this, [this] { cmdPassWordCancel_Click(); });
     connect(chkChangePanelPassWord, &VbCheckBox::Click, this, [this] { chkChangePanelPassWord_Click(); });
+    // Typing cannot empty a box: Delete is kept out like every other key.
+    const auto dropDelete = [](int& KeyCode) { KeyCode = 0; };
     for (int i = 0; i < kPasswordBoxes; ++i) {
         txtPassWord[i]->KeyPress = [this, i](int& KeyAscii) { txtPassWord_KeyPress(i, KeyAscii); };
         txtNewPassWord[i]->KeyPress = [this, i](int& KeyAscii) { txtNewPassWord_KeyPress(i, KeyAscii); };
+        txtPassWord[i]->KeyDown = dropDelete;
+        txtNewPassWord[i]->KeyDown = dropDelete;
     }
 }
 

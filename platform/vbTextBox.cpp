@@ -20,6 +20,14 @@ void VbTextBox::setText(const std::string& text)
 
 void VbTextBox::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Delete && KeyDown) {
+        int keyCode = vbKeyDelete;
+        KeyDown(keyCode);
+        if (keyCode == 0) {
+            event->accept();
+            return;
+        }
+    }
     int keyAscii = 0;
     if (event->key() == Qt::Key_Backspace) keyAscii = 8;
     // Some platforms give the Delete key the text DEL; it edits, it types nothing.

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -79,6 +80,8 @@ TEST(PanelDownload, OverTcpThePanelHoldsThePackedImageByteForByte)
     TypeIntoFocus(form, "923456");
     EXPECT_EQ(form->focusWidget(), form->txtPassWord[0]);
     TypeIntoFocus(form, "a\b1");
+    QTest::keyClick(form->focusWidget(), Qt::Key_Home);
+    QTest::keyClick(form->focusWidget(), Qt::Key_Delete);
     EXPECT_EQ(boxes(form->txtPassWord), "123456");
     EXPECT_EQ(form->focusWidget(), form->txtPassWord[1]);
     EXPECT_TRUE(panel.received().empty());
