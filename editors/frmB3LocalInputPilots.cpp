@@ -2,6 +2,7 @@
 
 #include "core/modB3Glimwarden.h"
 #include "core/vbRuntime.h"
+#include "editors/engine/listEntries.h"
 #include "editors/engine/pilotWord.h"
 #include "platform/childFormRegistry.h"
 #include "platform/latin1.h"
@@ -9,13 +10,6 @@
 B3_REGISTER_CHILD_FORM(frmB3LocalInputPilots)
 
 namespace {
-
-QStringList numberEntries()
-{
-    QStringList entries;
-    for (int n = 1; n <= kPilotNumbers; ++n) entries << toQ(FormatNumber(n));
-    return entries;
-}
 
 // The number as stored shows 1 to 64 even past the list; a negative word has none.
 QString numberText(int16_t word)
@@ -37,7 +31,7 @@ frmB3LocalInputPilots::frmB3LocalInputPilots()
     lblPilotNumber = grid.addCells(2780, CellLook{615});
     setToolTips(lblInputName, "Input ", grid.rows());
     cboNewSource = grid.addList(1215, listEntries(kLocalPilotSourceNames));
-    cboNewNumber = grid.addList(615, numberEntries());
+    cboNewNumber = grid.addList(615, listEntries(suffixedNumberEntries(1, kPilotNumbers, "")));
 
     connectArray(lblPilotSource, &VbLabel::Click, [this](int i) { lblPilotSource_Click(i); });
     connectArray(lblPilotNumber, &VbLabel::Click, [this](int i) { lblPilotNumber_Click(i); });

@@ -24,8 +24,7 @@ frmB3RelayGrouping::frmB3RelayGrouping()
     setToolTips(lblRelayName, "Relay ", grid.rows());
 
     connect(cboGroup, &VbComboBox::Click, this, &frmB3RelayGrouping::cboGroup_Click);
-    connectArray(lblInclude, &VbLabel::Click, [this](int i) { lblInclude_Click(i); });
-    connectArray(lblInclude, &VbLabel::DblClick, [this](int i) { lblInclude_DblClick(i); });
+    connectToggles(lblInclude, [this](int i) { lblInclude_Click(i); });
     onMouseDown(lblRelayName, [this](int i, int button, int shift) { lblRelayName_MouseDown(i, button, shift); });
 }
 
@@ -58,13 +57,10 @@ void frmB3RelayGrouping::lblInclude_Click(int Index)
     ShowGroupConfiguration();
 }
 
-void frmB3RelayGrouping::lblInclude_DblClick(int Index) { lblInclude_Click(Index); }
-
 void frmB3RelayGrouping::lblRelayName_MouseDown(int Index, int Button, int Shift)
 {
     const int g = cboGroup->ListIndex();
-    if (g >= 0 && isRowZeroCopy(Index, Button, Shift))
-        for (int r = 0; r < GetIOPointCount(); ++r) tConfig.bRelayInGroup(g, r) = tConfig.bRelayInGroup(g, 0);
+    if (g >= 0 && isRowZeroCopy(Index, Button, Shift)) copyRowZero(tConfig.bRelayInGroup, g, GetIOPointCount());
     bChanged = VbTrue;
     ShowGroupConfiguration();
 }

@@ -13,7 +13,6 @@ public:
     void ShowGroupConfiguration();
     void cboGroup_Click();
     void lblInclude_Click(int Index);
-    void lblInclude_DblClick(int Index);
     void lblRelayName_MouseDown(int Index, int Button, int Shift);
 
     GridEditor grid;

@@ -1,5 +1,8 @@
 #include "link/commandLink.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/modB3Glimwarden.h"
 #include "link/engine/frameProtocol.h"
 #include "platform/childFormRegistry.h"
@@ -7,7 +10,7 @@
 #include "platform/serialPortControl.h"
 #include "platform/socketControl.h"
 #include "platform/stopwatch.h"
-#include "shell/mainServices.h"
+#include "link/windowHooks.h"
 
 namespace {
 
@@ -15,8 +18,14 @@ constexpr int kExchangeStopwatch = 0;
 constexpr int kAttempts = 3;
 constexpr int kDrainReads = 4;
 
-int busyDepth = 0;
+std::vector<const void*> holders;
 bool exchangeRunning = false;
+
+std::function<void()>& linkFreedHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
 
 // The two transports seen alike by the senders.
 struct Transport {
@@ -81,10 +90,22 @@ private:
 
 } // namespace
 
-LinkBusyScope::LinkBusyScope() { ++busyDepth; }
-LinkBusyScope::~LinkBusyScope() { --busyDepth; }
+LinkBusyScope::LinkBusyScope(const void* holder) : holder_(holder) { holders.push_back(holder); }
 
-bool LinkBusy() { return busyDepth > 0; }
+LinkBusyScope::~LinkBusyScope()
+{
+    holders.erase(std::find(holders.begin(), holders.end(), holder_));
+    if (holders.empty() && linkFreedHandler()) linkFreedHandler()();
+}
+
+bool LinkBusy() { return !holders.empty(); }
+
+bool LinkBusyFor(const void* asker)
+{
+    return exchangeRunning || std::any_of(holders.begin(), holders.end(), [asker](const void* h) { return h != asker; });
+}
+
+void SetLinkFreedHandler(std::function<void()> handler) { linkFreedHandler() = std::move(handler); }
 
 bool SendCommand(const std::string& sCmd, int16_t iLen, int32_t lSeconds)
 {
@@ -109,12 +130,12 @@ bool SendCommand(const std::string& sCmd, int16_t iLen, int32_t lSeconds)
         if (StopwatchElapsedMs(kExchangeStopwatch) < ms) {
             sReply = link.read();
             if (ReplyIsValid(sReply, static_cast<std::size_t>(iLen < 0 ? 0 : iLen))) {
-                SetStatusPanelText(2, "Connected");
+                mainWindowHooks::SetStatusPanelText(2, "Connected");
                 return true;
             }
         }
         if (++attempt >= kAttempts) return false;
-        SetStatusPanelText(2, "Error - Retry: " + std::to_string(attempt));
+        mainWindowHooks::SetStatusPanelText(2, "Error - Retry: " + std::to_string(attempt));
     }
 }
 
@@ -141,9 +162,9 @@ bool SendRaw(const PanelCommand& text) { return SendRaw(text.text, text.replyLen
 
 void ConnectionLost()
 {
-    DisconnectGW();
-    CloseChildForms();
+    mainWindowHooks::DisconnectGW();
+    mainWindowHooks::CloseChildForms();
     childForms::show("frmB3Connect");
     MsgBox("Connection To Brevantine 3 Panel Lost", vbExclamation, kAppTitle);
-    UpdateStatusBar();
+    mainWindowHooks::UpdateStatusBar();
 }

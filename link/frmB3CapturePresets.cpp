@@ -4,8 +4,8 @@
 
 #include "core/modB3Glimwarden.h"
 #include "link/engine/panelCommands.h"
-#include "link/commandLink.h"
 #include "link/liveFormPoll.h"
+#include "link/panelDoor.h"
 #include "platform/childFormRegistry.h"
 #include "platform/vbControls.h"
 
@@ -53,13 +53,14 @@ void frmB3CapturePresets::ShowPresetStatus()
 
 void frmB3CapturePresets::cmdSet_Click(int Index)
 {
-    SendPanelCommand(this, panelCommand::SetPreset(Index));
+    SendClickCommand(this, panelCommand::SetPreset(Index));
 }
 
 void frmB3CapturePresets::cmdCapture_Click(int Index)
 {
-    if (LinkBusy()) return;
-    if (!SendPanelCommand(this, panelCommand::CapturePreset(Index))) return;
+    // Its result does not matter, but a capture that could not be sent reads nothing.
+    const PanelExchange capture = ExchangeWithPanel(this, panelCommand::CapturePreset(Index));
+    if (capture.answer == PanelAnswer::Refused || !capture.ownerAlive) return;
     const auto relays = QueryItemPage(this, panelCommand::ReadRelayStatus());
     if (!relays) return;
     const int count = GetIOPointCount();

@@ -9,9 +9,12 @@
 #include "core/modB3Glimwarden.h"
 #include "core/vbRuntime.h"
 #include "link/commandLink.h"
+#include "link/windowHooks.h"
 #include "link/engine/panelCommands.h"
 #include "link/engine/panelReplies.h"
 #include "link/engine/panelStatusText.h"
+#include "link/liveFormPoll.h"
+#include "link/panelDoor.h"
 #include "platform/childFormRegistry.h"
 #include "platform/latin1.h"
 #include "platform/linkError.h"
@@ -23,7 +26,6 @@
 #include "platform/twips.h"
 #include "platform/vbControls.h"
 #include "platform/vbTextBox.h"
-#include "shell/mainServices.h"
 
 namespace pc = panelCommand;
 
@@ -36,13 +38,6 @@ constexpr int kMinPhoneDigits = 7;
 constexpr unsigned int kYellow = 0xFFFF;
 constexpr unsigned int kGreen = 0xFF00;
 constexpr unsigned int kRed = 0xFF;
-
-template <class Widget>
-Widget* placed(Widget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
 
 VbLabel* label(QWidget* parent, const char* caption, int left, int top, int width, int height = 285)
 {
@@ -246,7 +241,7 @@ void frmB3Connect::chkConnectionType_MouseUp(int Index)
 void frmB3Connect::optComPort_Click(int Index)
 {
     tConfig.iComPort = static_cast<int16_t>(Index + 1);
-    UpdateStatusBar();
+    mainWindowHooks::UpdateStatusBar();
     bChanged = VbTrue;
 }
 
@@ -312,7 +307,7 @@ void frmB3Connect::ConnectSerial()
             return;
         }
         bConnected = VbTrue;
-        const LinkBusyScope busy;
+        const LinkBusyScope busy(this);
         cmdConnect->setEnabled(false);
         try {
             SerialPortControl& port = comGW();
@@ -349,7 +344,7 @@ void frmB3Connect::ConnectSerial()
         if (tConfig.iComPort >= 1 && tConfig.iComPort <= kComPorts) optComPort[tConfig.iComPort - 1]->setValue(true);
         fraOnLineFunctions->show();
     }
-    UpdateStatusBar();
+    mainWindowHooks::UpdateStatusBar();
     cmdConnect->setEnabled(true);
 }
 
@@ -360,10 +355,10 @@ void frmB3Connect::ConnectTCP()
         DisconnectGW();
     } else {
         bConnected = VbTrue;
-        const LinkBusyScope busy;
+        const LinkBusyScope busy(this);
         cmdConnect->setEnabled(false);
         // The wait below lets events run: no other form may be opened meanwhile.
-        DisableMainMenus();
+        mainWindowHooks::DisableMainMenus();
         try {
             SocketControl& socket = WinSockGW();
             socket.LocalPort = 0;
@@ -376,20 +371,20 @@ void frmB3Connect::ConnectTCP()
             if (StopwatchElapsedMs(kWaitStopwatch) >= kTcpConnectLimitMs) throw LinkError("connect timed out");
             ReadRevisionOrFail();
         } catch (const LinkError&) {
-            EnableMainMenus();
+            mainWindowHooks::EnableMainMenus();
             failConnect(false);
             return;
         }
         // The first status read waits with events running too.
         ReadGWStatus();
-        EnableMainMenus();
+        mainWindowHooks::EnableMainMenus();
         // A status read that failed has already ended the link.
         if (bConnected) {
             showConnectedAppearance(4);
             fraOnLineFunctions->show();
         }
     }
-    UpdateStatusBar();
+    mainWindowHooks::UpdateStatusBar();
     cmdConnect->setEnabled(true);
     lblModem->hide();
 }
@@ -417,7 +412,7 @@ void frmB3Connect::failConnect(bool serial)
     }
     bConnected = VbFalse;
     // The exchange may have left "Connected" or a retry count in the status bar.
-    UpdateStatusBar();
+    mainWindowHooks::UpdateStatusBar();
     cmdConnect->setEnabled(true);
     if (!serial) lblModem->hide();
 }
@@ -461,7 +456,9 @@ void frmB3Connect::DisconnectGW()
 void frmB3Connect::ReadGWStatus()
 {
     if (!bConnected) return;
-    const auto status = SendCommand(pc::ReadStatus()) ? DecodeStatus(sReply) : std::nullopt;
+    const auto reply = QueryPanelStatus(this, pc::ReadStatus());
+    if (!reply) return;
+    const auto status = DecodeStatus(*reply);
     if (!status) {
         ConnectionLost();
         return;
@@ -473,9 +470,9 @@ void frmB3Connect::ReadGWStatus()
     if (bHardwareChecked) return;
     bHardwareChecked = VbTrue;
 
-    const auto nodeTable = SendCommand(pc::ReadMemory(kNodeTableAddress, kNodeTableBytes))
-                               ? DecodeBytes(sReply, kNodeTableBytes)
-                               : std::nullopt;
+    const auto table = QueryPanelStatus(this, pc::ReadMemory(kNodeTableAddress, kNodeTableBytes));
+    if (!table) return;
+    const auto nodeTable = DecodeBytes(*table, kNodeTableBytes);
     if (!nodeTable) {
         ConnectionLost();
         return;
@@ -508,22 +505,22 @@ void frmB3Connect::askToAdoptPanelHardware(const std::array<int, 12>& nodes, int
 void frmB3Connect::Timer1_Timer()
 {
     // A tick that falls due while the link is busy is skipped, never counted as a failure.
-    if (iConnectionType < kConnectionTcpIp && !LinkBusy()) ReadGWStatus();
+    if (iConnectionType < kConnectionTcpIp) PollUnlessLinkBusy([this] { ReadGWStatus(); });
 }
 
 void frmB3Connect::cmdRefresh_Click()
 {
-    if (!LinkBusy()) ReadGWStatus();
+    PollUnlessLinkBusy([this] { ReadGWStatus(); });
 }
 
 void frmB3Connect::cmdSetGWClock_Click()
 {
-    if (LinkBusy()) return;
     const QDateTime now = QDateTime::currentDateTime();
     Timer1->stop();
     const QDate date = now.date();
-    SendCommand(pc::SetClock(now.time().hour(), now.time().minute(), date.month(), date.day(), date.year(), date.dayOfWeek() % 7));
-    resumePoll();
+    const PanelCommand setClock =
+        pc::SetClock(now.time().hour(), now.time().minute(), date.month(), date.day(), date.year(), date.dayOfWeek() % 7);
+    if (ExchangeWithPanel(this, setClock).ownerAlive) resumePoll();
 }
 
 void frmB3Connect::LoadRevLabels()
@@ -549,14 +546,14 @@ void frmB3Connect::ShowRevLabels()
 void frmB3Connect::cmdVirtualKeypad_Click()
 {
     if (LinkBusy()) return;
-    CloseChildForms();
+    mainWindowHooks::CloseChildForms();
     childForms::show("frmB3VirtualKeypad");
 }
 
 void frmB3Connect::cmdNetworkDiagnostics_Click()
 {
     if (LinkBusy()) return;
-    CloseChildForms();
+    mainWindowHooks::CloseChildForms();
     childForms::show("frmB3SystemDiagnostic");
 }
 

@@ -7,13 +7,13 @@
 
 #include "core/modB3Glimwarden.h"
 #include "link/commandLink.h"
+#include "link/windowHooks.h"
 #include "link/engine/blockTransfer.h"
 #include "link/frmB3Connect.h"
 #include "platform/doEvents.h"
 #include "platform/msgBox.h"
 #include "platform/vbControls.h"
 #include "platform/vbTextBox.h"
-#include "shell/mainServices.h"
 
 namespace {
 
@@ -119,14 +119,14 @@ void frmB3Connect::endTransferActivity()
 
 void frmB3Connect::MasterMDIMenuDisable()
 {
-    DisableMainMenus();
+    mainWindowHooks::DisableMainMenus();
     cmdCancelUpDownLoad->show();
     DoEvents();
 }
 
 void frmB3Connect::MasterMDIMenuEnable()
 {
-    EnableMainMenus();
+    mainWindowHooks::EnableMainMenus();
     cmdCancelUpDownLoad->hide();
 }
 
@@ -299,5 +299,5 @@ void frmB3Connect::resetAfterUploadFailure()
     // TCP/IP link had hidden the port buttons that the direct link needs.
     showLinkSettings();
     // The link is down, whatever the last exchange left in the status bar.
-    UpdateStatusBar();
+    mainWindowHooks::UpdateStatusBar();
 }

@@ -5,6 +5,7 @@
 #include "core/modB3Glimwarden.h"
 #include "link/engine/panelCommands.h"
 #include "link/liveFormPoll.h"
+#include "link/panelDoor.h"
 #include "platform/childFormRegistry.h"
 #include "platform/vbControls.h"
 
@@ -35,7 +36,7 @@ void frmB3RelayGroupStatus::ShowGroupStatus()
 
 void frmB3RelayGroupStatus::switchGroup(int group, bool on)
 {
-    SendPanelCommand(this, panelCommand::SwitchGroup(group, on));
+    SendClickCommand(this, panelCommand::SwitchGroup(group, on));
 }
 
 void frmB3RelayGroupStatus::cmdTurnOff_Click(int Index) { switchGroup(Index, false); }

@@ -6,6 +6,7 @@
 #include "link/engine/liveItemStates.h"
 #include "link/engine/panelCommands.h"
 #include "link/liveFormPoll.h"
+#include "link/panelDoor.h"
 #include "platform/childFormRegistry.h"
 #include "platform/twips.h"
 #include "platform/vbControls.h"
@@ -17,11 +18,9 @@ frmB3RelayStatus::frmB3RelayStatus() : LiveForm(QStringLiteral("frmB3RelayStatus
     buildSwitchRows(QStringLiteral("Relay "), lblRelayName, lblRelayStatus, cmdTurnOff, cmdTurnOn,
                     [this](int i) { cmdTurnOff_Click(i); }, [this](int i) { cmdTurnOn_Click(i); });
 
-    cmdAllRelaysOff = new QPushButton(QStringLiteral("All Relays Off"), this);
-    cmdAllRelaysOff->setGeometry(twipsRect(7440, 6360, 1455, 495));
+    cmdAllRelaysOff = placed(new QPushButton(QStringLiteral("All Relays Off"), this), 7440, 6360, 1455, 495);
     connect(cmdAllRelaysOff, &QPushButton::clicked, this, [this] { cmdAllRelaysOff_Click(); });
-    cmdAllRelaysOn = new QPushButton(QStringLiteral("All Relays On"), this);
-    cmdAllRelaysOn->setGeometry(twipsRect(9120, 6360, 1455, 495));
+    cmdAllRelaysOn = placed(new QPushButton(QStringLiteral("All Relays On"), this), 9120, 6360, 1455, 495);
     connect(cmdAllRelaysOn, &QPushButton::clicked, this, [this] { cmdAllRelaysOn_Click(); });
 }
 
@@ -62,7 +61,7 @@ void frmB3RelayStatus::ShowRelayStatus()
 
 void frmB3RelayStatus::switchRelay(int relay, bool on)
 {
-    SendPanelCommand(this, panelCommand::SwitchRelay(relay, on));
+    SendClickCommand(this, panelCommand::SwitchRelay(relay, on));
 }
 
 void frmB3RelayStatus::cmdTurnOff_Click(int Index) { switchRelay(Index, false); }
@@ -72,7 +71,7 @@ void frmB3RelayStatus::switchAllRelays(bool on)
 {
     cmdAllRelaysOff->setEnabled(false);
     cmdAllRelaysOn->setEnabled(false);
-    if (!SendPanelCommand(this, panelCommand::SwitchRelay(kAllItems, on))) return;
+    if (!SendClickCommand(this, panelCommand::SwitchRelay(kAllItems, on))) return;
     cmdAllRelaysOff->setEnabled(true);
     cmdAllRelaysOn->setEnabled(true);
 }

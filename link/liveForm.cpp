@@ -3,52 +3,39 @@
 #include <QPushButton>
 
 #include "core/modB3Glimwarden.h"
-#include "link/commandLink.h"
 #include "link/liveFormPoll.h"
+#include "link/windowHooks.h"
 #include "platform/latin1.h"
 #include "platform/twips.h"
 #include "platform/vbControls.h"
-#include "shell/mainServices.h"
 
 namespace {
 constexpr unsigned int kUpdatesEnabledColour = 0x80FF80;
 constexpr unsigned int kUpdatesDisabledColour = 0x8080FF;
-constexpr unsigned int kNoConnectionColour = 0x00FFFF;
 const QString kEnableAutoUpdates = QStringLiteral("Enable Auto Updates");
 const QString kDisableAutoUpdates = QStringLiteral("Disable Auto Updates");
 } // namespace
 
 LiveForm::LiveForm(const QString& formName, const QString& caption, const LiveFormOptions& options)
-    : ChildForm(formName), options_(options)
+    : ChildForm(formName), options_(options), rowControls_(static_cast<std::size_t>(options.rowGrid.rows))
 {
     setCaption(caption);
     setTwipsSize(10815, 7335);
-    cmdUpdateStatus = new QPushButton(QStringLiteral("Update Status"), this);
-    cmdUpdateStatus->setGeometry(twipsRect(240, 6360, 1215, 495));
+    cmdUpdateStatus = placed(new QPushButton(QStringLiteral("Update Status"), this), 240, 6360, 1215, 495);
     cmdUpdateStatus->hide();
     connect(cmdUpdateStatus, &QPushButton::clicked, this, [this] { cmdUpdateStatus_Click(); });
 
-    cmdAutoUpdate = new QPushButton(kEnableAutoUpdates, this);
-    cmdAutoUpdate->setGeometry(twipsRect(1680, 6360, 1455, 495));
+    cmdAutoUpdate = placed(new QPushButton(kEnableAutoUpdates, this), 1680, 6360, 1455, 495);
     connect(cmdAutoUpdate, &QPushButton::clicked, this, [this] { cmdAutoUpdate_Click(); });
 
-    lblAutoUpdate = new VbLabel(this);
+    lblAutoUpdate = placed(new VbLabel(this), 3120, 6360, 735, 495);
     styleStateLabel(lblAutoUpdate);
     lblAutoUpdate->setWordWrap(true);
-    lblAutoUpdate->setGeometry(twipsRect(3120, 6360, 735, 495));
     setAutoUpdateLabel(false);
 
-    if (options_.hasNoConnectionLabel) {
-        lblNoConnection = new VbLabel(this);
-        styleStateLabel(lblNoConnection);
-        lblNoConnection->setBackColor(kNoConnectionColour);
-        QFont font = lblNoConnection->font();
-        font.setPointSize(12);
-        lblNoConnection->setFont(font);
-        lblNoConnection->setCaption(options_.noConnectionText);
-        lblNoConnection->setGeometry(twipsRect(options_.noConnectionLeft, options_.noConnectionTop, 3615, 375));
-        lblNoConnection->hide();
-    }
+    if (options_.hasNoConnectionLabel)
+        lblNoConnection = makeNoConnectionLabel(this, options_.noConnectionLeft, options_.noConnectionTop,
+                                                options_.noConnectionText);
 
     Timer1 = new LivePollTimer(options_.serialIntervalMs, this);
     connect(Timer1, &LivePollTimer::Timer, this, [this] { Timer1_Timer(); });
@@ -105,7 +92,7 @@ void LiveForm::cmdAutoUpdate_Click()
 
 void LiveForm::pollNow()
 {
-    if (!LinkBusy()) poll();
+    PollUnlessLinkBusy([this] { poll(); });
 }
 
 void LiveForm::switchAutoUpdatesOn()
@@ -113,7 +100,7 @@ void LiveForm::switchAutoUpdatesOn()
     autoUpdates_ = true;
     cmdAutoUpdate->setText(kDisableAutoUpdates);
     setAutoUpdateLabel(true);
-    DisableMainMenus();
+    mainWindowHooks::DisableMainMenus();
     autoUpdatesSwitched(true);
     cmdUpdateStatus->setEnabled(false);
     Timer1->start();
@@ -125,7 +112,7 @@ void LiveForm::switchAutoUpdatesOff()
     cmdAutoUpdate->setText(kEnableAutoUpdates);
     setAutoUpdateLabel(false);
     Timer1->stop();
-    EnableMainMenus();
+    mainWindowHooks::EnableMainMenus();
     autoUpdatesSwitched(false);
     cmdUpdateStatus->setEnabled(true);
 }
@@ -138,7 +125,7 @@ void LiveForm::setAutoUpdateLabel(bool on)
 
 void LiveForm::showNotConnected()
 {
-    for (int row = 0; row < kLiveRows; ++row) setRowVisible(row, false);
+    for (int row = 0; row < rowGrid().rows; ++row) setRowVisible(row, false);
 }
 
 void LiveForm::addRowControls(int row, std::initializer_list<QWidget*> controls)
@@ -151,13 +138,12 @@ void LiveForm::setRowVisible(int row, bool visible)
     for (QWidget* control : rowControls_.at(static_cast<std::size_t>(row))) control->setVisible(visible);
 }
 
-void LiveForm::showNamedRows(int count, const std::array<std::string, 49>& names,
-                             const std::array<VbLabel*, kLiveRows>& nameLabels)
+void LiveForm::showNamedRows(int count, std::span<const std::string> names, std::span<VbLabel* const> nameLabels)
 {
-    for (int row = 0; row < kLiveRows; ++row) {
-        const bool shown = row < count;
-        if (shown) nameLabels[static_cast<std::size_t>(row)]->setCaption(toQ(names[static_cast<std::size_t>(row)]));
-        setRowVisible(row, shown);
+    for (std::size_t row = 0; row < nameLabels.size(); ++row) {
+        const bool shown = static_cast<int>(row) < count;
+        if (shown) nameLabels[row]->setCaption(toQ(names[row]));
+        setRowVisible(static_cast<int>(row), shown);
     }
 }
 
@@ -168,10 +154,10 @@ void LiveForm::buildSwitchRows(const QString& tipPrefix, std::array<VbLabel*, kL
 {
     for (int i = 0; i < kLiveRows; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        names[at] = makeRowNameLabel(this, i, tipPrefix);
-        lamps[at] = makeRowLamp(this, i, 1920, QStringLiteral("Off"), kLampOffColour);
-        turnOff[at] = makeRowButton(this, i, 2400, QStringLiteral("Off"));
-        turnOn[at] = makeRowButton(this, i, 2880, QStringLiteral("On"));
+        names[at] = makeRowNameLabel(this, i, tipPrefix, rowGrid());
+        lamps[at] = makeRowLamp(this, i, 1920, QStringLiteral("Off"), kLampOffColour, rowGrid());
+        turnOff[at] = makeRowButton(this, i, 2400, QStringLiteral("Off"), 495, rowGrid());
+        turnOn[at] = makeRowButton(this, i, 2880, QStringLiteral("On"), 495, rowGrid());
         connect(turnOff[at], &QPushButton::clicked, this, [offClick, i] { offClick(i); });
         connect(turnOn[at], &QPushButton::clicked, this, [onClick, i] { onClick(i); });
         addRowControls(i, {names[at], lamps[at], turnOff[at], turnOn[at]});

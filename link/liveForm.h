@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ struct LiveFormOptions {
     // A form without the not-connected display (the virtual keypad) sets itself up by
     // connection type alone and lets its polls fail while there is no link.
     bool hasNoConnectionLabel = true;
+    // Where the rows stand and how many there are.
+    GridGeometry rowGrid = kLiveRowGrid;
 };
 
 class LiveForm : public ChildForm {
@@ -62,12 +65,12 @@ protected:
     // Polls unless an exchange is already awaited (a click then is dropped).
     void pollNow();
 
+    const GridGeometry& rowGrid() const { return options_.rowGrid; }
     // The controls of row `row`, shown and hidden together.
     void addRowControls(int row, std::initializer_list<QWidget*> controls);
     void setRowVisible(int row, bool visible);
     // Rows below `count` take their names and are shown; the others are hidden.
-    void showNamedRows(int count, const std::array<std::string, 49>& names,
-                       const std::array<VbLabel*, kLiveRows>& nameLabels);
+    void showNamedRows(int count, std::span<const std::string> names, std::span<VbLabel* const> nameLabels);
 
     // Rows of a name label, a lamp and "Off"/"On" buttons (relays and groups).
     using RowClick = std::function<void(int Index)>;
@@ -83,5 +86,5 @@ private:
 
     LiveFormOptions options_;
     bool autoUpdates_ = false;
-    std::array<std::vector<QWidget*>, kLiveRows> rowControls_;
+    std::vector<std::vector<QWidget*>> rowControls_;
 };

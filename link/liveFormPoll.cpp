@@ -1,11 +1,9 @@
 #include "link/liveFormPoll.h"
 
-#include <QPointer>
-
 #include "core/modB3Glimwarden.h"
 #include "link/commandLink.h"
 #include "link/engine/panelReplies.h"
-#include "platform/childFormRegistry.h"
+#include "link/panelDoor.h"
 
 LivePollTimer::LivePollTimer(int intervalMs, QObject* parent) : QObject(parent)
 {
@@ -15,36 +13,36 @@ LivePollTimer::LivePollTimer(int intervalMs, QObject* parent) : QObject(parent)
     });
 }
 
-bool QueryPanelStatus(const QObject* owner, const PanelCommand& command)
+void PollUnlessLinkBusy(const std::function<void()>& poll)
 {
-    const QPointer<const QObject> alive(owner);
+    if (!LinkBusy()) poll();
+}
+
+std::optional<std::string> QueryPanelStatus(const QObject* owner, const PanelCommand& command, QueryFailure failure)
+{
     const bool linkWasUp = bConnected != 0;
-    if (!SendCommand(command)) {
+    PanelExchange exchange = ExchangeWithPanel(owner, command);
+    if (exchange.answer == PanelAnswer::Failed && failure == QueryFailure::LosesPanel) {
         // Over TCP/IP the wait yields: a link taken down meanwhile (File New or Open,
         // a disconnect, exit, a loss already reported) has been dealt with by whoever
         // took it down, and reporting it again would show the connect form over theirs.
-        if (linkWasUp && !bConnected) return false;
-        ConnectionLost();
-        return false;
+        if (!(linkWasUp && !bConnected)) ConnectionLost();
     }
-    return childForms::stillLoaded(alive);
+    if (!exchange.usable()) return std::nullopt;
+    return std::move(exchange.reply);
 }
 
 std::optional<std::string> QueryItemPage(const QObject* owner, const PanelCommand& command)
 {
-    if (!QueryPanelStatus(owner, command)) return std::nullopt;
-    return DecodeItemPage(sReply);
+    const auto reply = QueryPanelStatus(owner, command);
+    if (!reply) return std::nullopt;
+    return DecodeItemPage(*reply);
 }
 
-std::optional<std::vector<uint8_t>> QueryPanelBytes(const QObject* owner, const PanelCommand& command, int count)
+std::optional<std::vector<uint8_t>> QueryPanelBytes(const QObject* owner, const PanelCommand& command, int count,
+                                                    QueryFailure failure)
 {
-    if (!QueryPanelStatus(owner, command)) return std::nullopt;
-    return DecodeBytes(sReply, count);
-}
-
-bool SendPanelCommand(const QObject* owner, const PanelCommand& command)
-{
-    const QPointer<const QObject> alive(owner);
-    if (!LinkBusy()) SendCommand(command);
-    return childForms::stillLoaded(alive);
+    const auto reply = QueryPanelStatus(owner, command, failure);
+    if (!reply) return std::nullopt;
+    return DecodeBytes(*reply, count);
 }

@@ -1,11 +1,13 @@
 #pragma once
-// What every form that reads a connected panel on its own shares: a poll timer that
-// never starts a second exchange while one is awaited, and a status query whose
-// failure counts as a lost panel.
+// What every form that reads a connected panel on its own shares, live form or not: a
+// poll timer that never starts a second exchange while one is awaited, the same guard
+// for a poll started by a click, and queries through the door (link/panelDoor.h)
+// whose failure counts as a lost panel, or, where the form wants it, passes silently.
 
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,16 +34,23 @@ private:
     QTimer timer_;
 };
 
-// One status query through SendCommand. A failed query calls ConnectionLost (which
-// closes the child forms), unless the link was taken down while the reply was
-// awaited. True only for a good reply with `owner` still loaded, so the caller may
-// paint from sReply; on false the caller returns without touching itself.
-bool QueryPanelStatus(const QObject* owner, const PanelCommand& command);
+// Runs `poll` unless an exchange is already awaited (a click then is dropped): a poll
+// of several reads must not begin inside another's wait.
+void PollUnlessLinkBusy(const std::function<void()>& poll);
+
+enum class QueryFailure {
+    LosesPanel,  // ConnectionLost, which closes the child forms
+    IsSilent,    // nothing happens; the form keeps what it shows
+};
+
+// One status query. A failed query calls ConnectionLost (unless the link was taken
+// down while the reply was awaited, or `failure` is IsSilent). The reply only when it
+// is good and `owner` still exists; otherwise the caller returns without touching
+// itself. A query refused because the link is busy returns nothing and fails nothing.
+std::optional<std::string> QueryPanelStatus(const QObject* owner, const PanelCommand& command,
+                                            QueryFailure failure = QueryFailure::LosesPanel);
 // The same for a page of 48 item characters (relays, groups, inputs, presets).
 std::optional<std::string> QueryItemPage(const QObject* owner, const PanelCommand& command);
 // The same for a reply of `count` hex bytes (the station tables, the dimmer levels).
-std::optional<std::vector<uint8_t>> QueryPanelBytes(const QObject* owner, const PanelCommand& command, int count);
-
-// A switching command whose result does not matter. Dropped while the link is busy.
-// True when `owner` is still loaded afterwards.
-bool SendPanelCommand(const QObject* owner, const PanelCommand& command);
+std::optional<std::vector<uint8_t>> QueryPanelBytes(const QObject* owner, const PanelCommand& command, int count,
+                                                    QueryFailure failure = QueryFailure::LosesPanel);

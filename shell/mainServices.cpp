@@ -21,11 +21,7 @@ QPointer<frmB3MasterMDI>& mainWindow()
     return window;
 }
 
-ConnectFormHooks& hooks()
-{
-    static ConnectFormHooks installed;
-    return installed;
-}
+const ConnectFormHooks& hooks() { return connectFormHooks(); }
 
 constexpr std::array<const char*, 6> kMainMenus = {"mnuFile", "mnuConnect", "mnuSetup",
                                                    "mnuEdit", "mnuDocument", "mnuAbout"};
@@ -59,11 +55,26 @@ void ignoringErrors(const Step& step)
     }
 }
 
+// The link reaches the window only through these.
+void installLinkHooks()
+{
+    MainWindowHooks link;
+    link.setStatusPanelText = [](int panel, const std::string& text) { SetStatusPanelText(panel, text); };
+    link.updateStatusBar = [] { UpdateStatusBar(); };
+    link.closeChildForms = [] { CloseChildForms(); };
+    link.setMainMenusEnabled = [](bool enabled) { setMainMenusEnabled(enabled); };
+    link.disconnectGW = [] { DisconnectGW(); };
+    SetMainWindowHooks(std::move(link));
+}
+
 } // namespace
 
 frmB3MasterMDI& MasterMDI()
 {
-    if (!mainWindow()) mainWindow() = new frmB3MasterMDI;
+    if (!mainWindow()) {
+        mainWindow() = new frmB3MasterMDI;
+        installLinkHooks();
+    }
     return *mainWindow();
 }
 
@@ -109,9 +120,6 @@ std::string StatusPanelText(int panel)
     const QLabel* label = statusPanel(panel);
     return label ? QFile::encodeName(label->text()).toStdString() : std::string();
 }
-
-void SetConnectFormHooks(ConnectFormHooks installed) { hooks() = std::move(installed); }
-const ConnectFormHooks& connectFormHooks() { return hooks(); }
 
 void DisconnectGW()
 {

@@ -5,6 +5,9 @@
 #include <functional>
 #include <string>
 
+// The connect form's hooks (ConnectFormHooks) live with the link.
+#include "link/windowHooks.h"
+
 class frmB3MasterMDI;
 
 frmB3MasterMDI& MasterMDI();
@@ -22,16 +25,5 @@ void UpdateStatusBar();
 void SetStatusPanelText(int panel, const std::string& text);
 std::string StatusPanelText(int panel);
 
-// What the main window needs of the connect form, which lives in the link layer and
-// installs these when it loads. Unset hooks do nothing.
-struct ConnectFormHooks {
-    std::function<void()> disconnectGW;                         // DisconnectGW
-    std::function<void()> stopPollTimer;                        // Timer1.Enabled = False
-    std::function<void(bool)> setNetworkDiagnosticsVisible;     // cmdNetworkDiagnostics.Visible
-    std::function<bool()> isLinkBusy;                           // an exchange or transfer is running
-    std::function<void()> cancelTransfer;                       // ask a running transfer to stop
-};
-void SetConnectFormHooks(ConnectFormHooks hooks);
-const ConnectFormHooks& connectFormHooks();
 // Loads the connect form if needed and calls its DisconnectGW.
 void DisconnectGW();

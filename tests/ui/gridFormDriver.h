@@ -12,6 +12,7 @@
 #include "platform/childForm.h"
 #include "platform/childFormRegistry.h"
 #include "platform/vbControls.h"
+#include "shell/childFormOrder.h"
 
 namespace gridDriver {
 
@@ -89,9 +90,7 @@ protected:
     }
     void TearDown() override
     {
-        for (const char* name : {"frmB3RelayOutputOptions", "frmB3RelayGrouping", "frmB3InputToRelayControl",
-                                 "frmB3InputToGroupControl", "frmB3LocalInputPilots"})
-            childForms::unload(QString::fromLatin1(name));
+        for (const char* name : kChildFormsInUnloadOrder) childForms::unload(QString::fromLatin1(name));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };

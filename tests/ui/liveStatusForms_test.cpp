@@ -7,6 +7,7 @@
 #include "link/frmB3InputStatus.h"
 #include "link/frmB3RelayGroupStatus.h"
 #include "link/frmB3RelayStatus.h"
+#include "link/engine/panelCommands.h"
 #include "link/liveFormPoll.h"
 #include "liveFormHarness.h"
 #include "widgetActions.h"
@@ -24,6 +25,34 @@ bool shown(const QWidget* w) { return !w->isHidden(); }
 
 // 48 item characters: `head` first, the rest `fill`.
 std::string page(const std::string& head, char fill = '0') { return head + std::string(48 - head.size(), fill); }
+
+// 64 rows in two columns of 32, as a station network has them.
+constexpr GridGeometry kStationGrid{.firstTop = 120, .columnPitch = 5280, .linePitch = 195, .linesPerColumn = 32, .rows = 64};
+
+LiveFormOptions stationGridOptions()
+{
+    LiveFormOptions options;
+    options.rowGrid = kStationGrid;
+    return options;
+}
+
+class StationRowsForm : public LiveForm {
+public:
+    StationRowsForm() : LiveForm(QStringLiteral("stationRows"), QStringLiteral("Stations"), stationGridOptions())
+    {
+        for (int i = 0; i < kStationGrid.rows; ++i) {
+            names[static_cast<std::size_t>(i)] = makeRowNameLabel(this, i, QStringLiteral("Station "), rowGrid());
+            addRowControls(i, {names[static_cast<std::size_t>(i)]});
+        }
+    }
+    std::array<VbLabel*, 64> names{};
+    std::array<std::string, 64> captions{};
+    int polls = 0;
+
+protected:
+    void poll() override { ++polls; }
+    void showConnected() override { showNamedRows(40, captions, names); }
+};
 
 } // namespace
 
@@ -290,7 +319,7 @@ TEST_F(LiveStatusForms, AFailedFirstReadOverTcpClosesTheNewFormAndShowsTheConnec
     EXPECT_EQ(app.statusPanel(2), "Disconnected");
 }
 
-TEST_F(LiveStatusForms, ClicksAndTicksWhileAReplyIsAwaitedStartNoSecondExchange)
+TEST_F(LiveStatusForms, ClicksAndTicksWhileAReplyIsAwaitedStartNoSecondExchangeButTheLastSwitchIsKept)
 {
     setInstalledPoints(4);
     connectTcp(8);
@@ -303,6 +332,7 @@ TEST_F(LiveStatusForms, ClicksAndTicksWhileAReplyIsAwaitedStartNoSecondExchange)
     QTimer::singleShot(200, form, [&] {
         clickWidget(form->cmdTurnOn[0]);
         clickWidget(form->cmdAllRelaysOff);
+        clickWidget(form->cmdTurnOff[1]);
         clickWidget(form->cmdUpdateStatus);
     });
     // Two automatic ticks fall due inside the wait.
@@ -310,9 +340,15 @@ TEST_F(LiveStatusForms, ClicksAndTicksWhileAReplyIsAwaitedStartNoSecondExchange)
     QTimer::singleShot(1700, form, [&] { framesDuringWait = panel.received().size(); });
     clickWidget(form->cmdUpdateStatus);
     EXPECT_EQ(framesDuringWait, 1u);
-    EXPECT_TRUE(dialogs.messages.empty());
+    // The last switch click goes out as soon as the wait is over; the one before it and
+    // the poll clicked meanwhile are dropped ("All Relays Off" is off during updates).
+    ASSERT_TRUE(waitForCommands(2));
     clickWidget(form->cmdAutoUpdate);
-    for (const std::string& command : commandsReceived()) EXPECT_EQ(command, "23FF");
+    const Commands sent = commandsReceived();
+    EXPECT_EQ(sent[1], "10010");
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "23FF"), static_cast<long>(sent.size()) - 1);
+    EXPECT_TRUE(form->cmdAllRelaysOff->isEnabled());
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(bConnected);
 }
 
@@ -425,4 +461,57 @@ TEST_F(LiveStatusForms, FileNewWhileAReplyIsAwaitedReportsNoLostPanel)
     EXPECT_FALSE(bConnected);
     EXPECT_FALSE(app.form("frmB3Connect")->isVisible());
     EXPECT_TRUE(app.form("frmB3About")->isVisible());
+}
+
+TEST_F(LiveStatusForms, RowsStandInTheFormsOwnGridHoweverManyThereAre)
+{
+    StationRowsForm form;
+    form.Form_Activate();
+    EXPECT_TRUE(shown(form.lblNoConnection));
+    for (VbLabel* name : form.names) EXPECT_FALSE(shown(name));
+
+    form.captions[63] = "Last";
+    iConnectionType = kConnectionTcpIp;
+    bConnected = VbTrue;
+    form.Form_Activate();
+    EXPECT_EQ(form.polls, 1);
+    EXPECT_FALSE(shown(form.lblNoConnection));
+    for (int i = 0; i < 64; ++i) EXPECT_EQ(shown(form.names[i]), i < 40) << i;
+    EXPECT_EQ(form.names[31]->geometry(), twipsRect(240, 120 + 31 * 195, 1695, 315));
+    EXPECT_EQ(form.names[32]->geometry(), twipsRect(5280 + 240, 120, 1695, 315));
+    EXPECT_EQ(form.names[63]->toolTip(), "Station 64");
+    bConnected = VbFalse;
+}
+
+// Forms that poll without being live forms (a plain owner here) use the same queries.
+TEST_F(LiveStatusForms, QueriesFailSilentlyOrLoseThePanelAndNeverAnswerAGoneOwner)
+{
+    connectTcp(11);
+    auto owner = std::make_unique<QObject>();
+    panel.injectFault(FakePanel::Fault::BadChecksum, 3);
+    EXPECT_EQ(QueryPanelStatus(owner.get(), panelCommand::ReadStatus(), QueryFailure::IsSilent), std::nullopt);
+    EXPECT_TRUE(bConnected);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // Inside a reply wait a second query is refused, sending and failing nothing; the
+    // owner deleted meanwhile gets no reply from the first.
+    panel.clearReceived();
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 300);
+    std::optional<std::string> nested = "not run";
+    QObject* first = owner.get();
+    QTimer::singleShot(100, [&] {
+        nested = QueryPanelStatus(first, panelCommand::ReadRelayStatus());
+        owner.reset();
+    });
+    EXPECT_EQ(QueryPanelStatus(first, panelCommand::ReadStatus()), std::nullopt);
+    EXPECT_EQ(nested, std::nullopt);
+    EXPECT_EQ(commandsReceived(), Commands{"01"});
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    const QObject second;
+    EXPECT_TRUE(QueryPanelStatus(&second, panelCommand::ReadStatus()).has_value());
+    panel.injectFault(FakePanel::Fault::BadChecksum, 3);
+    EXPECT_EQ(QueryPanelStatus(&second, panelCommand::ReadStatus()), std::nullopt);
+    EXPECT_EQ(dialogs.prompts(), std::vector<std::string>{"Connection To Brevantine 3 Panel Lost"});
+    EXPECT_FALSE(bConnected);
 }

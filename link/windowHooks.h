@@ -1,0 +1,40 @@
+#pragma once
+// The link reports, the main window listens. The link and its forms know nothing of
+// the main window: what they need of it (status texts, closing the child forms, the
+// main menus, taking the link down for a lost panel) goes through hooks that shell/
+// installs when it creates the window. The other way round, the main window reaches
+// the connect form through the hooks that form installs when it loads. Unset hooks
+// do nothing.
+
+#include <functional>
+#include <string>
+
+struct MainWindowHooks {
+    std::function<void(int panel, const std::string& text)> setStatusPanelText;
+    std::function<void()> updateStatusBar;
+    std::function<void()> closeChildForms;
+    std::function<void(bool enabled)> setMainMenusEnabled;
+    std::function<void()> disconnectGW;  // loads the connect form if needed
+};
+void SetMainWindowHooks(MainWindowHooks hooks);
+
+// What link code calls; each goes to its hook.
+namespace mainWindowHooks {
+void SetStatusPanelText(int panel, const std::string& text);
+void UpdateStatusBar();
+void CloseChildForms();
+void DisableMainMenus();
+void EnableMainMenus();
+void DisconnectGW();
+} // namespace mainWindowHooks
+
+// What the main window needs of the connect form.
+struct ConnectFormHooks {
+    std::function<void()> disconnectGW;                         // DisconnectGW
+    std::function<void()> stopPollTimer;                        // Timer1.Enabled = False
+    std::function<void(bool)> setNetworkDiagnosticsVisible;     // cmdNetworkDiagnostics.Visible
+    std::function<bool()> isLinkBusy;                           // an exchange or transfer is running
+    std::function<void()> cancelTransfer;                       // ask a running transfer to stop
+};
+void SetConnectFormHooks(ConnectFormHooks hooks);
+const ConnectFormHooks& connectFormHooks();
