@@ -19,6 +19,7 @@ public:
     void setCaption(const QString& caption);
     QString caption() const { return elideMode_ == Qt::ElideNone ? text() : caption_; }
     void setBackColor(unsigned int bgr);
+    void setForeColor(unsigned int bgr);
     // A caption too long for the label shows elided there, whole in the tool tip;
     // caption() still gives it whole.
     void setElideMode(Qt::TextElideMode mode);
