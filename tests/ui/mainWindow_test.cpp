@@ -51,7 +51,6 @@ TEST(MainWindow, StartsInAFreshHomeWithFoldersDefaultsAndStatusBar)
     EXPECT_TRUE(dialogs.messages.empty());
 
     EXPECT_EQ(app.window().windowTitle(), "OVK Brevantine 3");
-    EXPECT_EQ(app.window().width(), 11055 / 15);
     EXPECT_FALSE(app.window().picBlockFlashing->isVisible());
     EXPECT_EQ(app.window().lblLoading->text(), "Loading OVK Brevantine 3...");
     EXPECT_EQ(sFileName, "None");
