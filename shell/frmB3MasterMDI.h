@@ -28,7 +28,7 @@ public:
     // The client area of the largest child form (the dimmer outputs; the live forms
     // and grid editors have 10815 x 7335).
     static constexpr int kLargestFormWidthTwips = 11520;
-    static constexpr int kLargestFormHeightTwips = 7800;
+    static constexpr int kLargestFormHeightTwips = 8340;
     static constexpr int kHourglassPointer = 11;
 
     frmB3MasterMDI();
