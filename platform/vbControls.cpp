@@ -139,3 +139,22 @@ VbOptionButton::VbOptionButton(const QString& caption, QWidget* parent) : QRadio
         if (checked) emit Click();
     });
 }
+
+void VbOptionButton::presetValue(bool value)
+{
+    const QSignalBlocker blocker(this);
+    // An exclusive button refuses to be cleared while it is the one selected.
+    const bool exclusive = autoExclusive();
+    if (!value) setAutoExclusive(false);
+    setChecked(value);
+    setAutoExclusive(exclusive);
+}
+
+void selectOption(std::span<VbOptionButton* const> options, int64_t index)
+{
+    if (index >= 0 && index < static_cast<int64_t>(options.size())) {
+        options[static_cast<std::size_t>(index)]->setValue(true);
+        return;
+    }
+    for (VbOptionButton* option : options) option->presetValue(false);
+}

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStringList>
+#include <cstdint>
+#include <span>
 
 class VbLabel : public QLabel {
     Q_OBJECT
@@ -95,8 +97,15 @@ public:
     explicit VbOptionButton(const QString& caption = {}, QWidget* parent = nullptr);
     bool Value() const { return isChecked(); }
     void setValue(bool value) { setChecked(value); }
+    // The selection a form is designed with: made without a Click.
+    void presetValue(bool value);
 
 signals:
     // Raised when the button becomes selected, by the user or by code.
     void Click();
 };
+
+// An option array shown from a stored code: selects option `index` as code does
+// (Click when it was not selected yet), or clears every option without a Click when
+// the code names none, so a damaged value is kept until the user picks one.
+void selectOption(std::span<VbOptionButton* const> options, int64_t index);
