@@ -59,7 +59,8 @@ frmB3OpenAndCloseTimeSingleDates::frmB3OpenAndCloseTimeSingleDates()
     lblCloseHeader = grid.addHeaders(QStringLiteral("Close"), kCloseLeft, 60, kTimeHeaderLook);
     for (const LabelArray* headers : {&lblDateHeader, &lblOpenHeader, &lblCloseHeader})
         showHeaders(*headers, kDayRows);
-    cboNewTime = grid.addList(kTimeLook.width,
+    // The list spans the whole gap to the close column, so "Clear" is not cut.
+    cboNewTime = grid.addList(kCloseLeft - kOpenLeft,
                               QStringList{QStringLiteral("Clear")} + listEntries(quarterHourEntries()));
 
     connectArray(optMonth, &VbOptionButton::Click, [this](int i) { optMonth_Click(i); });

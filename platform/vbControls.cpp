@@ -83,6 +83,11 @@ int vbShift(Qt::KeyboardModifiers modifiers)
 
 VbComboBox::VbComboBox(QWidget* parent) : QComboBox(parent)
 {
+    // A dropped list shows eight entries and scrolls, as the forms' lists were made to;
+    // the default popup of this style would cover the screen for the long duration and
+    // city lists, and ignores the visible-entry count unless told to drop down plainly.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setMaxVisibleItems(8);
     connect(this, &QComboBox::activated, this, [this](int) { emit Click(); });
 }
 
