@@ -48,6 +48,11 @@ LabelArray GridEditor::addCells(int leftOffset, const CellLook& look)
     return addRows<VbLabel>(leftOffset, look.width, look.height, [this, &look] { return newLabel(look); });
 }
 
+LabelArray GridEditor::addCaptions(int leftOffset, int width)
+{
+    return addRows<VbLabel>(leftOffset, width, 315, [this] { return new VbLabel(form_); });
+}
+
 TextBoxArray GridEditor::addTextBoxes(int leftOffset, int width, int height)
 {
     return addRows<VbTextBox>(leftOffset, width, height, [this] { return new VbTextBox(form_); });
@@ -108,6 +113,8 @@ void GridEditor::openList(VbComboBox* list, const QWidget* cell, int64_t stored,
     selectStoredEntry(list, stored, offset, preset);
     list->show();
     list->raise();
+    // The keys (Alt+Down, the arrows, Enter) go to the list just opened.
+    list->setFocus();
 }
 
 void selectStoredEntry(VbComboBox* list, int64_t stored, int64_t offset, GridEditor::Preset preset)

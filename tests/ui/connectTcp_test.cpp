@@ -299,6 +299,7 @@ TEST(ConnectTcp, PanelThatAcceptsButNeverAnswersTheRevision)
     EXPECT_EQ(dialogs.messages[0].style, vbExclamation);
     EXPECT_EQ(dialogs.messages[0].title, "OVK Brevantine 3");
     EXPECT_FALSE(bConnected);
+    EXPECT_EQ(app.statusPanel(2), "Disconnected");
     EXPECT_EQ(panel.received(), FramesOf({"05", "05", "05"}));
     EXPECT_TRUE(form->cmdConnect->isEnabled());
     EXPECT_EQ(form->cmdConnect->text(), "Connect To Brevantine 3");

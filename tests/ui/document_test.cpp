@@ -64,6 +64,10 @@ TEST_F(DocumentFormTest, SectionBoxesAreRememberedBetweenOpenings)
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), "Document");
     EXPECT_EQ(form->lblDocFileName->caption(), toQ(DefaultDocFilePath()));
+    // Too long for the label, the path keeps its start and its file name in sight.
+    EXPECT_TRUE(form->lblDocFileName->text().startsWith(toQ(DefaultDocFilePath()).left(4)));
+    EXPECT_TRUE(form->lblDocFileName->text().endsWith("Brevantine 3.txt"));
+    EXPECT_EQ(form->lblDocFileName->toolTip(), toQ(DefaultDocFilePath()));
     EXPECT_EQ(form->chkPrintOptions[0]->text(), "Panel Settings");
     EXPECT_EQ(form->chkPrintOptions[9]->text(), "Off Hours Sweeps Schedule");
     for (int i = 0; i < 12; ++i) EXPECT_TRUE(form->chkPrintOptions[i]->isVisible()) << i;
