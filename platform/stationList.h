@@ -1,0 +1,14 @@
+#pragma once
+// The station list of every station form: "Select Device" at position 0, then the
+// names of stations 1..64, so a position is a station number. Station 0 is never
+// shown or edited: "Select Device" picks no station, whatever its record holds.
+
+#include <QStringList>
+
+#include "core/modB3Glimwarden.h"
+
+class VbComboBox;
+
+QStringList stationListEntries();
+// The station chosen in a station list; nullptr for "Select Device" or no position.
+StationRecord* chosenStation(const VbComboBox* list);
