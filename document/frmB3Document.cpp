@@ -74,25 +74,21 @@ frmB3Document::frmB3Document() : ChildForm(QStringLiteral("frmB3Document"))
     setCaption(QStringLiteral("Document"));
     setTwipsSize(6255, 4440);
 
-    lblFileName = new VbLabel(this);
+    lblFileName = placed(new VbLabel(this), 120, 120, 1095, 255);
     lblFileName->setCaption(QStringLiteral("Output File "));
-    lblFileName->setGeometry(twipsRect(120, 120, 1095, 255));
-    lblDocFileName = new VbLabel(this);
+    lblDocFileName = placed(new VbLabel(this), 1215, 120, 4920, 255);
     lblDocFileName->setCaption(pathText(DefaultDocFilePath()));
-    lblDocFileName->setGeometry(twipsRect(1215, 120, 4920, 255));
-    cmdBrowse = new QPushButton(QStringLiteral("Browse"), this);
-    cmdBrowse->setGeometry(twipsRect(120, 480, 1215, 375));
+    cmdBrowse = placed(new QPushButton(QStringLiteral("Browse"), this), 120, 480, 1215, 375);
 
     for (int i = 0; i < kDocSections; ++i) {
-        auto* box = new VbCheckBox(QString::fromLatin1(kSectionCaptions[static_cast<std::size_t>(i)]), this);
-        box->setGeometry(twipsRect(120 + (i / kBoxesPerColumn) * 3000, 1020 + (i % kBoxesPerColumn) * 360, 2895, 300));
+        auto* box = placed(new VbCheckBox(QString::fromLatin1(kSectionCaptions[static_cast<std::size_t>(i)]), this),
+                           120 + (i / kBoxesPerColumn) * 3000, 1020 + (i % kBoxesPerColumn) * 360, 2895, 300);
         box->setValue(1);
         connect(box, &VbCheckBox::Click, this, [this, i] { chkPrintOptions_Click(i); });
         chkPrintOptions[static_cast<std::size_t>(i)] = box;
     }
 
-    cmdDocument = new QPushButton(QStringLiteral("Create Documentation File"), this);
-    cmdDocument->setGeometry(twipsRect(120, 3720, 6015, 495));
+    cmdDocument = placed(new QPushButton(QStringLiteral("Create Documentation File"), this), 120, 3720, 6015, 495);
 
     connect(cmdBrowse, &QPushButton::clicked, this, &frmB3Document::cmdBrowse_Click);
     connect(cmdDocument, &QPushButton::clicked, this, &frmB3Document::cmdDocument_Click);

@@ -9,13 +9,6 @@ class frmB3InputToRelayControl : public InputControlForm {
 public:
     frmB3InputToRelayControl();
 
-    void Form_Activate() override;
-    void cboPreset_Click();
-
     LabelArray& lblRelayName{targetNames};
     VbComboBox* cboPreset;
-
-protected:
-    void showPresetList(bool visible) override;
-    void selectPreset(int input) override;
 };

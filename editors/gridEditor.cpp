@@ -1,11 +1,20 @@
 #include "editors/gridEditor.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 
 #include "core/vbRuntime.h"
 #include "editors/engine/listEntries.h"
 #include "platform/latin1.h"
 #include "platform/twips.h"
+
+namespace {
+
+constexpr int kPictureSide = 16;
+
+} // namespace
 
 GridEditor::GridEditor(QWidget* form, GridGeometry geometry) : form_(form), geometry_(geometry) {}
 
@@ -22,16 +31,32 @@ VbLabel* GridEditor::newLabel(const CellLook& look) const
     return label;
 }
 
-LabelArray GridEditor::addCells(int leftOffset, const CellLook& look)
+template <class Cell, class Make>
+CellArray<Cell> GridEditor::addRows(int leftOffset, int width, int height, Make make) const
 {
-    LabelArray cells;
+    CellArray<Cell> cells;
     for (int i = 0; i < geometry_.rows; ++i) {
-        VbLabel* cell = newLabel(look);
-        cell->setGeometry(twipsRect(left(i, leftOffset), top(i), look.width, look.height));
+        Cell* cell = placed(make(), left(i, leftOffset), top(i), width, height);
         cell->hide();
         cells.push_back(cell);
     }
     return cells;
+}
+
+LabelArray GridEditor::addCells(int leftOffset, const CellLook& look)
+{
+    return addRows<VbLabel>(leftOffset, look.width, look.height, [this, &look] { return newLabel(look); });
+}
+
+TextBoxArray GridEditor::addTextBoxes(int leftOffset, int width, int height)
+{
+    return addRows<VbTextBox>(leftOffset, width, height, [this] { return new VbTextBox(form_); });
+}
+
+LabelArray GridEditor::addPictures(int leftOffset)
+{
+    const int side = pixelsToTwips(kPictureSide);
+    return addRows<VbLabel>(leftOffset, side, side, [this] { return new VbLabel(form_); });
 }
 
 LabelArray GridEditor::addHeaders(const QString& caption, int left, int top, const CellLook& look)
@@ -39,9 +64,8 @@ LabelArray GridEditor::addHeaders(const QString& caption, int left, int top, con
     LabelArray headers;
     const int columns = (geometry_.rows + geometry_.linesPerColumn - 1) / geometry_.linesPerColumn;
     for (int c = 0; c < columns; ++c) {
-        VbLabel* header = newLabel(look);
+        VbLabel* header = placed(newLabel(look), left + c * geometry_.columnPitch, top, look.width, look.height);
         header->setCaption(caption);
-        header->setGeometry(twipsRect(left + c * geometry_.columnPitch, top, look.width, look.height));
         header->setVisible(c == 0);
         headers.push_back(header);
     }
@@ -68,9 +92,7 @@ VbComboBox* GridEditor::addSelector(int left, int top, int width)
 
 VbLabel* GridEditor::addLabel(int left, int top, const CellLook& look)
 {
-    VbLabel* label = newLabel(look);
-    label->setGeometry(twipsRect(left, top, look.width, look.height));
-    return label;
+    return placed(newLabel(look), left, top, look.width, look.height);
 }
 
 void GridEditor::hideLists() const
@@ -78,21 +100,22 @@ void GridEditor::hideLists() const
     for (VbComboBox* list : lists_) list->hide();
 }
 
-void GridEditor::openList(VbComboBox* list, const VbLabel* cell, int64_t stored, int64_t offset) const
+void GridEditor::openList(VbComboBox* list, const QWidget* cell, int64_t stored, int64_t offset, Preset preset) const
 {
     for (VbComboBox* other : lists_)
         if (other != list) other->hide();
     list->move(cell->pos());
-    list->setListIndex(listPosition(stored, offset, list->ListCount()));
+    const int entry = listPosition(stored, offset, list->ListCount());
+    if (preset == Preset::Quiet) list->presetListIndex(entry);
+    else list->setListIndex(entry);
     list->show();
     list->raise();
 }
 
-void showRows(std::initializer_list<const LabelArray*> arrays, int count)
+void showRows(std::initializer_list<CellColumn> arrays, int count)
 {
-    for (const LabelArray* cells : arrays)
-        for (int i = 0; i < static_cast<int>(cells->size()); ++i)
-            (*cells)[i]->setVisible(i < count);
+    for (const CellColumn& cells : arrays)
+        for (int i = 0; i < cells.size(); ++i) cells[i]->setVisible(i < count);
 }
 
 void showHeaders(const LabelArray& headers, int rowCount)
@@ -101,17 +124,14 @@ void showHeaders(const LabelArray& headers, int rowCount)
         headers[c]->setVisible(c == 0 || rowCount > 16 * c);
 }
 
-void setToolTips(const LabelArray& names, std::string_view kind, int count)
+void setToolTips(CellColumn cells, std::string_view kind, int count)
 {
-    for (int i = 0; i < count && i < static_cast<int>(names.size()); ++i)
-        names[i]->setToolTip(toQ(std::string(kind) + Format00(i + 1)));
+    for (int i = 0; i < count && i < cells.size(); ++i) cells[i]->setToolTip(toQ(std::string(kind) + Format00(i + 1)));
 }
 
-void setCaptions(const LabelArray& names, const NameArray& texts, int count)
-{
-    for (int i = 0; i < count && i < static_cast<int>(names.size()); ++i)
-        names[i]->setCaption(toQ(texts[i]));
-}
+void setCellText(VbLabel* cell, const std::string& text) { cell->setCaption(toQ(text)); }
+
+void setCellText(VbTextBox* cell, const std::string& text) { cell->setText(text); }
 
 QStringList nameEntries(const NameArray& names, int count)
 {
@@ -147,6 +167,37 @@ void paintCell(VbLabel* cell, const CellState& state)
     cell->setCaption(QString::fromLatin1(state.caption));
     cell->setBackColor(state.backColor);
 }
+
+const QImage& flagPicture(bool set)
+{
+    // Images, not pixmaps: statics outlive the application object.
+    static const QImage pictures[2] = {
+        [] {
+            QImage cross(kPictureSide, kPictureSide, QImage::Format_RGB32);
+            cross.fill(vbColor(0xC0C0C0));
+            QPainter p(&cross);
+            p.setPen(QPen(Qt::red, 2));
+            p.drawLine(4, 4, 11, 11);
+            p.drawLine(11, 4, 4, 11);
+            p.setPen(Qt::darkGray);
+            p.drawRect(0, 0, 15, 15);
+            return cross;
+        }(),
+        [] {
+            QImage tick(kPictureSide, kPictureSide, QImage::Format_RGB32);
+            tick.fill(Qt::white);
+            QPainter p(&tick);
+            p.setPen(QPen(QColor(0, 160, 0), 2));
+            p.drawPolyline(QPolygon({QPoint(3, 8), QPoint(6, 11), QPoint(12, 4)}));
+            p.setPen(Qt::darkGray);
+            p.drawRect(0, 0, 15, 15);
+            return tick;
+        }(),
+    };
+    return pictures[set ? 1 : 0];
+}
+
+void showFlag(VbLabel* cell, bool set) { cell->setPixmap(QPixmap::fromImage(flagPicture(set))); }
 
 bool isRowZeroCopy(int Index, int Button, int Shift) { return Index == 0 && Button == 2 && Shift == 1; }
 

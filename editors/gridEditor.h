@@ -1,8 +1,8 @@
 #pragma once
-// The label grid shared by the editors: rows of label control arrays standing sixteen
-// to a column (row i in column Int(i / 16), line i Mod 16), value cells that drop a
-// floating list over themselves, toggle cells, column headers and selector lists.
-// Positions are given in twips as each form states them.
+// The grid shared by the editors: rows of control arrays (labels, text boxes or
+// pictures) standing in the columns of a GridGeometry, value cells that drop a floating
+// list over themselves, toggle cells, column headers and selector lists. Positions are
+// given in twips as each form states them.
 //
 // The list rules come from VbComboBox: selecting the stored entry when a cell opens
 // runs the list's Click handler whenever the list showed another entry, so handlers
@@ -24,11 +24,39 @@
 #include "core/modB3Glimwarden.h"
 #include "platform/rowGrid.h"
 #include "platform/vbControls.h"
+#include "platform/vbTextBox.h"
 
+class QImage;
 class QWidget;
 
-using LabelArray = std::vector<VbLabel*>;
+template <class Cell>
+using CellArray = std::vector<Cell*>;
+using LabelArray = CellArray<VbLabel>;
+using TextBoxArray = CellArray<VbTextBox>;
 using NameArray = std::array<std::string, 49>;
+
+// Any array of grid cells seen as widgets, so one call shows rows of mixed kinds.
+class CellColumn {
+public:
+    template <class Cell>
+    CellColumn(const CellArray<Cell>& cells)
+        : cells_(&cells),
+          size_(static_cast<int>(cells.size())),
+          at_([](const void* c, int i) -> QWidget* { return (*static_cast<const CellArray<Cell>*>(c))[i]; })
+    {
+    }
+    template <class Cell>
+    CellColumn(const CellArray<Cell>* cells) : CellColumn(*cells)
+    {
+    }
+    int size() const { return size_; }
+    QWidget* operator[](int i) const { return at_(cells_, i); }
+
+private:
+    const void* cells_;
+    int size_;
+    QWidget* (*at_)(const void*, int);
+};
 
 struct CellLook {
     int width = 1095;
@@ -55,6 +83,11 @@ public:
 
     // One label per row at `leftOffset` into its column; hidden until a form shows it.
     LabelArray addCells(int leftOffset, const CellLook& look);
+    // One text box per row, likewise.
+    TextBoxArray addTextBoxes(int leftOffset, int width, int height = 315);
+    // One 16 x 16 picture per row showing a flag (showFlag); it takes clicks as a
+    // label does.
+    LabelArray addPictures(int leftOffset);
     // One header per column at `left` + column * pitch; header 0 shows from the start.
     LabelArray addHeaders(const QString& caption, int left, int top, const CellLook& look);
     // A value column's drop-down list, hidden until a cell opens it.
@@ -67,10 +100,16 @@ public:
     void hideLists() const;
     // Hides the other floating lists, moves `list` onto `cell`, selects the entry of
     // `stored` in a list starting at `offset` (none when it has no such entry) and shows it.
-    void openList(VbComboBox* list, const VbLabel* cell, int64_t stored, int64_t offset = 0) const;
+    // The selection raises the list's Click as code does, unless it is a quiet preset.
+    enum class Preset { RaisesClick, Quiet };
+    void openList(VbComboBox* list, const QWidget* cell, int64_t stored, int64_t offset = 0,
+                  Preset preset = Preset::RaisesClick) const;
 
 private:
     VbLabel* newLabel(const CellLook& look) const;
+    // Row i of a new array at `leftOffset`, hidden.
+    template <class Cell, class Make>
+    CellArray<Cell> addRows(int leftOffset, int width, int height, Make make) const;
 
     QWidget* form_;
     GridGeometry geometry_;
@@ -78,13 +117,20 @@ private:
 };
 
 // Row i of every array shown exactly when i < count.
-void showRows(std::initializer_list<const LabelArray*> arrays, int count);
+void showRows(std::initializer_list<CellColumn> arrays, int count);
 // Header c shown when more than 16 * c rows are shown.
 void showHeaders(const LabelArray& headers, int rowCount);
 // Tool tips kind & Format(i + 1, "00") on rows 0 .. count - 1.
-void setToolTips(const LabelArray& names, std::string_view kind, int count);
-// Captions of rows 0 .. count - 1 from a name list.
-void setCaptions(const LabelArray& names, const NameArray& texts, int count);
+void setToolTips(CellColumn cells, std::string_view kind, int count);
+// A label's caption or a text box's text (which raises its Change when it differs).
+void setCellText(VbLabel* cell, const std::string& text);
+void setCellText(VbTextBox* cell, const std::string& text);
+// Texts of rows 0 .. count - 1 from a name list.
+template <class Cell>
+void setCaptions(const CellArray<Cell>& cells, const NameArray& texts, int count)
+{
+    for (int i = 0; i < count && i < static_cast<int>(cells.size()); ++i) setCellText(cells[i], texts[i]);
+}
 // The first `count` names as list entries.
 QStringList nameEntries(const NameArray& names, int count);
 QStringList listEntries(std::span<const std::string_view> texts);
@@ -94,6 +140,10 @@ void setWidthTwips(QWidget* control, int widthTwips);
 // the code has no entry.
 QString cellText(std::span<const std::string_view> texts, int code);
 void paintCell(VbLabel* cell, const CellState& state);
+// The two pictures of a picture cell: a white square with a green tick when set, a
+// grey square with a red cross when not.
+const QImage& flagPicture(bool set);
+void showFlag(VbLabel* cell, bool set);
 // A press on row 0's name with the right button and the Shift key alone.
 bool isRowZeroCopy(int Index, int Button, int Shift);
 // Row 0's code of `owner` to targets 1 .. rows - 1.
@@ -114,12 +164,13 @@ void storeChosenEntry(VbComboBox* list, Store store, Redraw redraw)
     bChanged = VbTrue;
 }
 
-// Wires one event of every label of an array to a handler taking the row, like a VB
-// control array: connectArray(lblName, &VbLabel::Click, ...).
-template <class Handler>
-void connectArray(const LabelArray& cells, void (VbLabel::*event)(), Handler handler)
+// Wires one event of every control of an array (labels, pictures, option buttons, check
+// boxes) to a handler taking the index, like a VB control array:
+// connectArray(lblInclude, &VbLabel::DblClick, ...).
+template <class Cells, class Cell, class Handler>
+void connectArray(const Cells& cells, void (Cell::*event)(), Handler handler)
 {
-    for (std::size_t i = 0; i < cells.size(); ++i)
+    for (std::size_t i = 0; i < std::size(cells); ++i)
         QObject::connect(cells[i], event, cells[i], [handler, row = static_cast<int>(i)] { handler(row); });
 }
 
@@ -132,10 +183,10 @@ void connectToggles(const LabelArray& cells, Handler handler)
 }
 
 // The handler gets the row and VB's Button and Shift arguments.
-template <class Handler>
-void onMouseDown(const LabelArray& cells, Handler handler)
+template <class Cells, class Handler>
+void onMouseDown(const Cells& cells, Handler handler)
 {
-    for (std::size_t i = 0; i < cells.size(); ++i)
+    for (std::size_t i = 0; i < std::size(cells); ++i)
         QObject::connect(cells[i], &VbLabel::MouseDown, cells[i],
                          [handler, row = static_cast<int>(i)](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
                              handler(row, vbButton(button), vbShift(modifiers));

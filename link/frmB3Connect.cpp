@@ -39,13 +39,6 @@ constexpr unsigned int kYellow = 0xFFFF;
 constexpr unsigned int kGreen = 0xFF00;
 constexpr unsigned int kRed = 0xFF;
 
-template <class Widget>
-Widget* placed(Widget* widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsRect(left, top, width, height));
-    return widget;
-}
-
 VbLabel* label(QWidget* parent, const char* caption, int left, int top, int width, int height = 285)
 {
     auto* l = placed(new VbLabel(parent), left, top, width, height);

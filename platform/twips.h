@@ -12,6 +12,14 @@ inline QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
+// Places a control at a rectangle given in twips and returns it, so a form creates and
+// places each control in one statement.
+template <class Widget>
+Widget* placed(Widget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsRect(left, top, width, height));
+    return widget;
+}
 // &HBBGGRR: &H8080FF is a light red, &HFFFF00 cyan.
 inline QColor vbColor(unsigned int bgr)
 {

@@ -77,11 +77,14 @@ void VbComboBox::setListIndex(int index)
 {
     if (index < 0 || index >= count()) index = -1;
     if (index == currentIndex()) return;
-    {
-        const QSignalBlocker blocker(this);
-        setCurrentIndex(index);
-    }
+    presetListIndex(index);
     emit Click();
+}
+
+void VbComboBox::presetListIndex(int index)
+{
+    const QSignalBlocker blocker(this);
+    setCurrentIndex(index >= 0 && index < count() ? index : -1);
 }
 
 VbCheckBox::VbCheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent)

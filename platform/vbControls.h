@@ -53,6 +53,8 @@ public:
     int ListIndex() const { return currentIndex(); }
     // Code change: raises Click only when the position changes; out of range gives -1.
     void setListIndex(int index);
+    // The same position change without Click, for a list preset before it is shown.
+    void presetListIndex(int index);
 
 signals:
     // Raised for a user's pick (always) and a code change of position. Handlers must

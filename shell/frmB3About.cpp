@@ -20,8 +20,7 @@ const char* const kPhoneText = "Phone: (000) 000-0000";
 
 VbLabel* makeLabel(QWidget* parent, int top, const QString& caption)
 {
-    auto* label = new VbLabel(parent);
-    label->setGeometry(twipsRect(240, top, 5520, 285));
+    auto* label = placed(new VbLabel(parent), 240, top, 5520, 285);
     label->setAlignment(Qt::AlignCenter);
     label->setCaption(caption);
     return label;
@@ -34,8 +33,7 @@ frmB3About::frmB3About() : ChildForm("frmB3About")
     setCaption("About");
     setTwipsSize(6000, 4200);
 
-    imgLogo = new QLabel("OVK Brevantine 3", this);
-    imgLogo->setGeometry(twipsRect(240, 240, 5520, 1440));
+    imgLogo = placed(new QLabel("OVK Brevantine 3", this), 240, 240, 5520, 1440);
     imgLogo->setAlignment(Qt::AlignCenter);
     imgLogo->setFrameShape(QFrame::Box);
     QFont logoFont = imgLogo->font();

@@ -46,8 +46,7 @@ QString rangeText(int first, int last)
 
 VbLabel* makeLabel(QWidget* parent, int left, int top, int width, const QString& caption = {})
 {
-    auto* label = new VbLabel(parent);
-    label->setGeometry(twipsRect(left, top, width, kLabelHeight));
+    auto* label = placed(new VbLabel(parent), left, top, width, kLabelHeight);
     label->setCaption(caption);
     return label;
 }
@@ -59,8 +58,7 @@ frmB3Setup::frmB3Setup() : ChildForm("frmB3Setup")
     setCaption("Setup");
     setTwipsSize(7200, 4900);
 
-    fraIOConfiguration = new QGroupBox("I/O Configuration", this);
-    fraIOConfiguration->setGeometry(twipsRect(120, 120, 3600, 4560));
+    fraIOConfiguration = placed(new QGroupBox("I/O Configuration", this), 120, 120, 3600, 4560);
     for (int i = 0; i < kNodes; ++i) {
         const int top = kRowTop + i * kRowHeight;
         lblNode[i] = makeLabel(fraIOConfiguration, 120, top, 900, kNodeCaptions[i]);
@@ -72,16 +70,14 @@ frmB3Setup::frmB3Setup() : ChildForm("frmB3Setup")
         lblIOAdd[i]->setBackColor(kLightGreen);
         connect(lblIOCount[i], &VbLabel::Click, this, [this, i] { lblIOCount_Click(i); });
     }
-    cboIOCount = new VbComboBox(fraIOConfiguration);
-    cboIOCount->setGeometry(twipsRect(kCountLeft, kRowTop, kCountWidth, 315));
+    cboIOCount = placed(new VbComboBox(fraIOConfiguration), kCountLeft, kRowTop, kCountWidth, 315);
     cboIOCount->hide();
     connect(cboIOCount, &VbComboBox::Click, this, [this] { cboIOCount_Click(); });
 
-    fraAddOnModule = new QGroupBox("Add On Module", this);
-    fraAddOnModule->setGeometry(twipsRect(3840, 120, 3240, 2880));
+    fraAddOnModule = placed(new QGroupBox("Add On Module", this), 3840, 120, 3240, 2880);
     for (int i = 0; i < kAddOnModules; ++i) {
-        optAddOnModuleType[i] = new VbOptionButton(kAddOnModuleCaptions[i], fraAddOnModule);
-        optAddOnModuleType[i]->setGeometry(twipsRect(120, 360 + i * 345, 3000, 315));
+        optAddOnModuleType[i] =
+            placed(new VbOptionButton(kAddOnModuleCaptions[i], fraAddOnModule), 120, 360 + i * 345, 3000, 315);
         connect(optAddOnModuleType[i], &VbOptionButton::Click, this, [this, i] { optAddOnModuleType_Click(i); });
     }
 }

@@ -30,24 +30,24 @@ std::optional<ActionList> localInputActions(int inputType, InputControlTable tab
     }
 }
 
-InputControlTargets localInputTargets(int inputType, InputControlTable table)
+ActionTargets localInputTargets(int inputType, InputControlTable table)
 {
-    if (inputType < MomentaryOnOff || inputType > ForceTimer) return InputControlTargets::None;
+    if (inputType < MomentaryOnOff || inputType > ForceTimer) return ActionTargets::None;
     if (table == InputControlTable::Groups) {
         switch (inputType) {
         case SetPreset:
         case InputDisable:
         case TimerDisable:
-        case ForceTimer: return InputControlTargets::None;
-        default: return InputControlTargets::Groups;
+        case ForceTimer: return ActionTargets::None;
+        default: return ActionTargets::Groups;
         }
     }
     switch (inputType) {
-    case SetPreset: return InputControlTargets::None;
-    case InputDisable: return InputControlTargets::LocalInputs;
+    case SetPreset: return ActionTargets::None;
+    case InputDisable: return ActionTargets::LocalInputs;
     case TimerDisable:
-    case ForceTimer: return InputControlTargets::Timers;
-    default: return InputControlTargets::Relays;
+    case ForceTimer: return ActionTargets::Timers;
+    default: return ActionTargets::Relays;
     }
 }
 

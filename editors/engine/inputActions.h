@@ -28,14 +28,14 @@ inline int16_t topAction(ActionList actions) { return static_cast<int16_t>(actio
 // The two tables a local input drives.
 enum class InputControlTable { Relays, Groups };
 
-// What the rows of a local input's table stand for.
-enum class InputControlTargets { None, Relays, LocalInputs, Timers, Groups };
+// What the rows of an action table stand for.
+enum class ActionTargets { None, Relays, LocalInputs, Timers, Groups, Presets };
 
 // The action list of a local input type (0..12) on a table; none for another type.
 std::optional<ActionList> localInputActions(int inputType, InputControlTable table);
 // The targets a local input type shows on a table; None also for a type outside 0..12,
 // which has no action list to edit them with.
-InputControlTargets localInputTargets(int inputType, InputControlTable table);
+ActionTargets localInputTargets(int inputType, InputControlTable table);
 
 // Lowers a code above the top action to it; true when the code changed.
 bool clampToTopAction(int16_t& code, int16_t top);

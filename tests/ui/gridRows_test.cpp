@@ -8,6 +8,7 @@
 #include "editors/frmB3RelayGrouping.h"
 #include "editors/frmB3OpenAndCloseTimeNormalDays.h"
 #include "editors/frmB3RelayOutputOptions.h"
+#include "editors/gridEditor.h"
 #include "editors/offHoursSweepItems.h"
 #include "gridFormDriver.h"
 #include "platform/twips.h"
@@ -123,4 +124,55 @@ TEST_F(GridRows, EachFormPlacesRowsSixteenToAColumnAtItsOwnOffsets)
     auto* sweepGroups = open<OffHoursSweepItems>("frmB3OffHoursSweepGroups");
     expectAt(sweepGroups->lblInclude[47], 7200 + 1920, 15 * 360 + 240);
     EXPECT_EQ(sweepGroups->lblName[47]->toolTip(), "Group 48");
+}
+
+// The name editors' text boxes and the dimmer table's pictures stand in the same rows
+// as labels and are shown, filled and wired alike.
+TEST_F(GridRows, TextBoxAndPictureCellsFollowTheGridLikeLabels)
+{
+    QWidget form;
+    GridEditor grid(&form, GridGeometry{180, 2700});
+    const TextBoxArray boxes = grid.addTextBoxes(975, 1335);
+    const LabelArray pictures = grid.addPictures(320);
+    expectAt(pictures[17], 2700 + 320, 360 + 180);
+    EXPECT_EQ(pictures[0]->size(), QSize(16, 16));
+    EXPECT_EQ(boxes[47]->pos(), QPoint(twipsToPixels(5400 + 975), twipsToPixels(15 * 360 + 180)));
+
+    int changes = 0;
+    QObject::connect(boxes[1], &VbTextBox::Change, [&] { ++changes; });
+    showRows({&boxes, &pictures}, 20);
+    setCaptions(boxes, tConfig.sRelayName, 20);
+    EXPECT_EQ(boxes[1]->Text(), tConfig.sRelayName[1]);
+    setCaptions(boxes, tConfig.sRelayName, 20);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(boxes[19]->isVisibleTo(&form), true);
+    EXPECT_EQ(boxes[20]->isVisibleTo(&form), false);
+
+    std::vector<int> clicked;
+    connectArray(pictures, &VbLabel::DblClick, [&](int i) { clicked.push_back(i); });
+    showFlag(pictures[7], true);
+    doubleClick(pictures[7]);
+    EXPECT_EQ(clicked, std::vector<int>{7});
+    EXPECT_EQ(pictures[7]->pixmap().toImage(), flagPicture(true));
+    EXPECT_NE(flagPicture(true), flagPicture(false));
+}
+
+// A quietly preset list raises no Click; the usual preset raises it as code does.
+TEST_F(GridRows, AListOpensQuietlyOrRaisingClick)
+{
+    QWidget form;
+    GridEditor grid(&form, GridGeometry{});
+    const LabelArray cells = grid.addCells(0, CellLook{});
+    VbComboBox* list = grid.addList(615, {"A", "B", "C"});
+    int clicks = 0;
+    QObject::connect(list, &VbComboBox::Click, [&] { ++clicks; });
+
+    grid.openList(list, cells[3], 2, 0, GridEditor::Preset::Quiet);
+    EXPECT_EQ(list->ListIndex(), 2);
+    EXPECT_EQ(list->pos(), cells[3]->pos());
+    grid.openList(list, cells[4], 1);
+    EXPECT_EQ(clicks, 1);
+    grid.openList(list, cells[4], 7, 0, GridEditor::Preset::Quiet);
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(clicks, 1);
 }

@@ -102,38 +102,6 @@ TEST_F(InputControl, ShowingAnInputClampsItsCodesToTheTopActionSilently)
     EXPECT_EQ(r->lblControl[2]->caption(), " Timed On");
 }
 
-TEST_F(InputControl, OpeningACellMarksTheConfigurationChangedAndChoosingStores)
-{
-    tConfig.iInputType[0] = 11;
-    tConfig.iInputToGroupControl(0, 47) = 1;
-    install(48);
-    frmB3InputToGroupControl* g = openGroupForm();
-    click(g->lblControl[47]);
-    EXPECT_TRUE(bChanged);
-    EXPECT_TRUE(g->cboControl->isVisible());
-    EXPECT_EQ(g->cboControl->pos(), g->lblControl[47]->pos());
-    EXPECT_EQ(g->cboControl->ListIndex(), 1);
-    choose(g->cboControl, 3);
-    EXPECT_EQ(tConfig.iInputToGroupControl(0, 47), 3);
-    EXPECT_EQ(g->lblControl[47]->caption(), " Hold Status");
-    EXPECT_FALSE(g->cboControl->isVisible());
-
-    bChanged = VbFalse;
-    click(g->lblControl[3]);
-    EXPECT_TRUE(bChanged);
-    clickBackground(g);
-    EXPECT_FALSE(g->cboControl->isVisible());
-    EXPECT_EQ(tConfig.iInputToGroupControl(0, 3), 0);
-
-    // A negative code shows nothing, selects nothing and stays.
-    tConfig.iInputToGroupControl(0, 5) = -3;
-    g->ShowControl();
-    EXPECT_EQ(g->lblControl[5]->caption(), "");
-    click(g->lblControl[5]);
-    EXPECT_EQ(g->cboControl->ListIndex(), -1);
-    EXPECT_EQ(tConfig.iInputToGroupControl(0, 5), -3);
-}
-
 TEST_F(InputControl, ASetPresetInputEditsItsPresetOnTheRelayForm)
 {
     tConfig.iInputType[0] = 4;

@@ -1,52 +1,51 @@
+#include <QAction>
 #include <gtest/gtest.h>
 
-#include <utility>
-
 #include "platform/childForm.h"
+#include "platform/childFormRegistry.h"
+#include "shell/childFormOrder.h"
+#include "shell/frmB3MasterMDI.h"
+#include "shell/mainMenuTree.h"
 #include "support/appHarness.h"
 #include "support/dialogRecorder.h"
 
 namespace {
 
+// The menu entries that show a form built into this program, in menu order. The
+// connect form is left out: closing the child forms only hides it.
+void collectFormCommands(const std::vector<MainMenuEntry>& entries, std::vector<const MainMenuEntry*>& commands)
+{
+    for (const MainMenuEntry& entry : entries) {
+        collectFormCommands(entry.children, commands);
+        if (entry.form && QString(entry.form) != kConnectFormName && childForms::isRegistered(entry.form))
+            commands.push_back(&entry);
+    }
+}
+
 // Every menu command that shows an editor closes what was open and shows its own
 // form, so only one child form (besides the hidden connect form) is up at a time.
 TEST(MenuForms, EachEditorOpensFromItsMenuAndClosesThePreviousOne)
 {
-    const std::pair<const char*, const char*> commands[] = {
-        {"mnuRelayOutputOptions", "frmB3RelayOutputOptions"},
-        {"mnuRelayGrouping", "frmB3RelayGrouping"},
-        {"mnuInputToRelayControl", "frmB3InputToRelayControl"},
-        {"mnuInputToGroupControl", "frmB3InputToGroupControl"},
-        {"mnuLocalInputPilots", "frmB3LocalInputPilots"},
-        {"mnuInputOptions", "frmB3InputOptions"},
-        {"mnuInputActiveTimes", "frmB3InputActiveTimes"},
-        {"mnuEditPresets", "frmB3EditPresets"},
-        {"mnuOpenCloseTimeNormalDays", "frmB3OpenAndCloseTimeNormalDays"},
-        {"mnuOffHoursSweepInterval", "frmB3OffHoursSweepInterval"},
-        {"mnuOffHoursSweepRelays", "frmB3OffHoursSweepRelays"},
-        {"mnuOffHoursSweepGroups", "frmB3OffHoursSweepGroups"},
-        {"mnuDocument", "frmB3Document"},
-        {"mnuSetup", "frmB3Setup"},
-        {"mnuRelayStatus", "frmB3RelayStatus"},
-        {"mnuGroupStatus", "frmB3RelayGroupStatus"},
-        {"mnuInputStatus", "frmB3InputStatus"},
-        {"mnuTiverlinkStatus", "frmB3TiverlinkStatus"},
-        {"mnuCapturePresets", "frmB3CapturePresets"},
-        {"mnuAbout", "frmB3About"},
-    };
+    std::vector<const MainMenuEntry*> commands;
+    collectFormCommands(MainMenuTree(), commands);
+    ASSERT_GE(commands.size(), 20U);
+
     DialogRecorder dialogs;
     AppHarness app;
-    QString previous = "frmB3About";
-    for (const auto& [menu, formName] : commands) {
-        app.trigger(menu);
+    QString previous = kAboutFormName;
+    for (const MainMenuEntry* command : commands) {
+        const auto* action = app.window().findChild<QAction*>(command->name);
+        ASSERT_NE(action, nullptr) << command->name;
+        if (!action->isEnabled()) continue;
+        app.trigger(command->name);
         AppHarness::processEvents();
-        ChildForm* form = app.form(formName);
-        ASSERT_NE(form, nullptr) << menu;
-        EXPECT_TRUE(form->isVisible()) << menu;
-        if (previous != formName) {
-            EXPECT_EQ(app.form(previous), nullptr) << menu;
+        ChildForm* form = app.form(command->form);
+        ASSERT_NE(form, nullptr) << command->name;
+        EXPECT_TRUE(form->isVisible()) << command->name;
+        if (previous != command->form) {
+            EXPECT_EQ(app.form(previous), nullptr) << command->name;
         }
-        previous = formName;
+        previous = command->form;
     }
     EXPECT_TRUE(dialogs.messages.empty());
 }
