@@ -15,3 +15,11 @@ StationRecord* chosenStation(const VbComboBox* list)
     const int s = list->ListIndex();
     return s >= 1 && s < kStationCount ? &tStation[static_cast<std::size_t>(s)] : nullptr;
 }
+
+StationRecord& shownStation(const VbComboBox* list)
+{
+    if (StationRecord* station = chosenStation(list)) return *station;
+    static StationRecord noStation;
+    noStation = StationRecord{};
+    return noStation;
+}

@@ -12,3 +12,6 @@ class VbComboBox;
 QStringList stationListEntries();
 // The station chosen in a station list; nullptr for "Select Device" or no position.
 StationRecord* chosenStation(const VbComboBox* list);
+// The station chosen, or else an empty record (no type, no inputs, all codes 0) that
+// is emptied again on every call, so what is written to it is kept nowhere.
+StationRecord& shownStation(const VbComboBox* list);

@@ -26,11 +26,6 @@ std::string ItemRef(char prefix, int64_t index) { return prefix + ItemNumber(ind
 
 std::string StationInputRef(int station, int input) { return "TL-" + Hex2(station) + "." + std::to_string(input + 1); }
 
-std::string StationInputName(std::string_view stationName, int input)
-{
-    return std::string(stationName) + "." + std::to_string(input + 1);
-}
-
 std::string TimedOnText(int64_t minutes) { return "Timed On " + FormatDigits(minutes, 3) + " Min"; }
 
 std::string DocTimeStamp(const DocDateTime& when)

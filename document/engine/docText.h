@@ -44,8 +44,6 @@ void AddItemsWhere(ListField& list, char prefix, int count, Code code)
 
 // Input `input` (0-based) of networked station `station`: (10, 2) gives "TL-0A.3".
 std::string StationInputRef(int station, int input);
-// A station's name, a point and the 1-based input number: "TLINK 0A.1".
-std::string StationInputName(std::string_view stationName, int input);
 // "Timed On 010 Min".
 std::string TimedOnText(int64_t minutes);
 

@@ -62,6 +62,11 @@ int StationInputKind(StationFamily family, long inputType)
     }
 }
 
+std::string StationInputName(std::string_view stationName, int input)
+{
+    return std::string(stationName) + "." + std::to_string(input + 1);
+}
+
 int16_t StationListCode(StationFamily family, int16_t inputType)
 {
     const bool fiveTypes = family == StationFamily::PushButton || family == StationFamily::EightInput;

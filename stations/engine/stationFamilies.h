@@ -44,6 +44,9 @@ std::span<const std::string_view> StationInputTypeNames(StationFamily family);
 // type code, or -1 for a code outside the family's list.
 int StationInputKind(StationFamily family, long inputType);
 
+// A station's name, a point and the 1-based input number: "TLINK 0A.1".
+std::string StationInputName(std::string_view stationName, int input);
+
 // The code a push-button or 8-input station's input goes by: its type code Mod 5, so
 // codes left from a "4 Input" (0..9) land in the five-item lists. VB's Mod keeps the
 // sign, and a negative code names no type. Other families keep their codes.
