@@ -20,11 +20,8 @@ constexpr int kEightRowsHeight = 8 * 480 + 615;
 constexpr int kInputs = 8;
 constexpr int kLevelMax = 255;
 
-void placeFrame(QGroupBox* frame, int width, int height)
-{
-    frame->setGeometry(twipsRect(kFrameLeft, kFrameTop, width, height));
-    frame->hide();
-}
+// The four frames share one place; the device type decides which one shows.
+void placeFrame(QGroupBox* frame, int width, int height) { placed(frame, kFrameLeft, kFrameTop, width, height)->hide(); }
 
 // A frame as high as its rows: t x 480 + 615 twips for t rows.
 void setFrameRows(QGroupBox* frame, int rows) { frame->resize(frame->width(), twipsToPixels(rows * 480 + 615)); }

@@ -49,28 +49,3 @@ TEST(PilotMapping, PresetThenRelayThenGroupElseStaticOff)
         EXPECT_EQ(st.iOffLevel[2], 0);
     }
 }
-
-TEST(PilotMapping, AllStationsMapsTypesOneToEightOnly)
-{
-    SetDefaultSettings();
-    const int16_t types[] = {0, 1, 7, 8, 9, 10, -1};
-    for (int s = 1; s <= 7; ++s) {
-        StationRecord& st = tStation[static_cast<std::size_t>(s)];
-        st.iDeviceType = types[s - 1];
-        for (int k = 0; k < 8; ++k) {
-            st.iPilot[static_cast<std::size_t>(k)] = 1;
-            st.iOffLevel[static_cast<std::size_t>(k)] = 40;
-            st.iRelayAction(k, k) = 1;
-        }
-    }
-    AutoMapAllStations();
-    for (int s = 1; s <= 7; ++s) {
-        const StationRecord& st = tStation[static_cast<std::size_t>(s)];
-        const bool mapped = st.iDeviceType >= 1 && st.iDeviceType <= 8;
-        // All eight inputs, also those a 4 Input or a 1 Button does not show.
-        for (int k = 0; k < 8; ++k) {
-            EXPECT_EQ(st.iPilot[static_cast<std::size_t>(k)], mapped ? 64 + k : 1) << s << "." << k;
-            EXPECT_EQ(st.iOffLevel[static_cast<std::size_t>(k)], mapped ? 0 : 40) << s << "." << k;
-        }
-    }
-}

@@ -49,31 +49,3 @@ TEST(StationFamilies, EachCodeBehavesLikeALocalInputType)
     EXPECT_EQ(StationInputKind(StationFamily::Photocell, 0), -1);
     EXPECT_EQ(StationInputKind(StationFamily::None, 0), -1);
 }
-
-TEST(StationFamilies, FoldAndCaptionsOfTheEditors)
-{
-    // Codes left from a "4 Input" fold into five-item lists; VB's Mod keeps the sign.
-    EXPECT_EQ(StationListCode(StationFamily::PushButton, 9), 4);
-    EXPECT_EQ(StationListCode(StationFamily::EightInput, 5), 0);
-    EXPECT_EQ(StationListCode(StationFamily::EightInput, -6), -1);
-    EXPECT_EQ(StationListCode(StationFamily::FourInput, 9), 9);
-
-    EXPECT_EQ(StationDeviceTypeCaption(6), " 6/7/8 Button");
-    EXPECT_EQ(StationDeviceTypeCaption(10), " None");
-    EXPECT_EQ(StationDeviceTypeCaption(-1), " None");
-
-    EXPECT_EQ(StationInputTypeCaption(8, 0), " Maint. On/Off");
-    EXPECT_EQ(StationInputTypeCaption(7, 2), " Maint. On/Off");
-    EXPECT_EQ(StationInputTypeCaption(3, 7), " Timed On");
-    EXPECT_EQ(StationInputTypeCaption(9, -4), " Maintained On/Off");
-    EXPECT_EQ(StationInputTypeCaption(2, -1), "");
-    EXPECT_EQ(StationInputTypeCaption(7, 10), "");
-    EXPECT_EQ(StationInputTypeCaption(0, 0), "");
-
-    EXPECT_EQ(PhotocellLevelCaption("Off", 128), " Off 128/255 (50%)");
-    EXPECT_EQ(PhotocellLevelCaption("On", 255), " On 255/255 (100%)");
-    EXPECT_EQ(PhotocellLevelCaption("Off", 3), " Off 003/255 (1%)");
-    EXPECT_EQ(PhotocellLevelCaption("Off", 0), " Off 000/255 (0%)");
-    EXPECT_EQ(PhotocellLevelCaption("On", 300), " On 300/255 (117%)");
-    EXPECT_EQ(PhotocellLevelCaption("Off", -5), " Off -005/255 (-2%)");
-}

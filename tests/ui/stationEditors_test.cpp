@@ -147,6 +147,8 @@ TEST_F(StationEditors, PilotsEditAndMap)
     station(4).iPilot[0] = 77;
     station(5).iDeviceType = 2;
     station(5).iGroupAction(1, 4) = 1;
+    station(6).iDeviceType = 10;
+    station(6).iRelayAction(0, 0) = 1;
 
     app.trigger("mnuTiverlinkPilots");
     auto* f = app.formAs<frmB3TiverlinkPilots>("frmB3TiverlinkPilots");
@@ -195,6 +197,7 @@ TEST_F(StationEditors, PilotsEditAndMap)
     QTest::mouseClick(f->cmdAutoMapAllTL, Qt::LeftButton);
     EXPECT_EQ(station(5).iPilot[1], 132);
     EXPECT_EQ(station(4).iPilot[0], 77);
+    EXPECT_EQ(station(6).iPilot[0], 0);
     ASSERT_EQ(dialogs.messages.size(), 4u);
     EXPECT_EQ(dialogs.messages[0].prompt, "This Will Auto Map The Pilots For ALL Tiverlink Devices.\r\nContinue?");
     EXPECT_EQ(dialogs.messages[0].style, vbYesNo + vbQuestion);
