@@ -19,11 +19,9 @@ frmB3OffHoursSweepInterval::frmB3OffHoursSweepInterval() : ChildForm(QStringLite
     setCaption(QStringLiteral("Off Hours Sweep Interval"));
     setTwipsSize(3495, 1935);
 
-    fraOffHoursSweepInterval = new QGroupBox(QStringLiteral("Off Hours Sweep Interval"), this);
-    fraOffHoursSweepInterval->setGeometry(twipsRect(240, 120, 3015, 1575));
+    fraOffHoursSweepInterval = placed(new QGroupBox(QStringLiteral("Off Hours Sweep Interval"), this), 240, 120, 3015, 1575);
     for (int k = 0; k < static_cast<int>(optOffHoursSweepInterval.size()); ++k) {
-        auto* option = new VbOptionButton(QString::fromLatin1(kIntervalCaptions[k]), fraOffHoursSweepInterval);
-        option->setGeometry(twipsRect(240, 360 + 360 * k, 2535, 315));
+        auto* option = placed(new VbOptionButton(QString::fromLatin1(kIntervalCaptions[k]), fraOffHoursSweepInterval), 240, 360 + 360 * k, 2535, 315);
         connect(option, &VbOptionButton::Click, this, [this, k] { optOffHoursSweepInterval_Click(k); });
         optOffHoursSweepInterval[k] = option;
     }

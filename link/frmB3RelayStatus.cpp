@@ -18,11 +18,9 @@ frmB3RelayStatus::frmB3RelayStatus() : LiveForm(QStringLiteral("frmB3RelayStatus
     buildSwitchRows(QStringLiteral("Relay "), lblRelayName, lblRelayStatus, cmdTurnOff, cmdTurnOn,
                     [this](int i) { cmdTurnOff_Click(i); }, [this](int i) { cmdTurnOn_Click(i); });
 
-    cmdAllRelaysOff = new QPushButton(QStringLiteral("All Relays Off"), this);
-    cmdAllRelaysOff->setGeometry(twipsRect(7440, 6360, 1455, 495));
+    cmdAllRelaysOff = placed(new QPushButton(QStringLiteral("All Relays Off"), this), 7440, 6360, 1455, 495);
     connect(cmdAllRelaysOff, &QPushButton::clicked, this, [this] { cmdAllRelaysOff_Click(); });
-    cmdAllRelaysOn = new QPushButton(QStringLiteral("All Relays On"), this);
-    cmdAllRelaysOn->setGeometry(twipsRect(9120, 6360, 1455, 495));
+    cmdAllRelaysOn = placed(new QPushButton(QStringLiteral("All Relays On"), this), 9120, 6360, 1455, 495);
     connect(cmdAllRelaysOn, &QPushButton::clicked, this, [this] { cmdAllRelaysOn_Click(); });
 }
 

@@ -32,36 +32,32 @@ int stationRowTop(int row) { return 840 + 480 * row; }
 
 QGroupBox* makeFrame(QWidget* parent, int width, int height)
 {
-    auto* frame = new QGroupBox(QStringLiteral("Tiverlink Status"), parent);
-    frame->setGeometry(twipsRect(3240, 600, width, height));
+    auto* frame = placed(new QGroupBox(QStringLiteral("Tiverlink Status"), parent), 3240, 600, width, height);
     frame->hide();
     return frame;
 }
 
 VbLabel* makePresenceLabel(QGroupBox* frame, int left)
 {
-    auto* label = new VbLabel(frame);
+    auto* label = placed(new VbLabel(frame), left, 360, 1455, 255);
     styleStateLabel(label);
     label->setBackColor(kPresenceColour);
-    label->setGeometry(twipsRect(left, 360, 1455, 255));
     return label;
 }
 
 VbLabel* makeInputNumber(QGroupBox* frame, int row)
 {
-    auto* label = new VbLabel(frame);
+    auto* label = placed(new VbLabel(frame), 240, stationRowTop(row), 735, 255);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setCaption(QStringLiteral("Input %1").arg(row + 1));
-    label->setGeometry(twipsRect(240, stationRowTop(row), 735, 255));
     return label;
 }
 
 VbLabel* makeStationLamp(QGroupBox* frame, int row, int left, const QString& caption)
 {
-    auto* lamp = new VbLabel(frame);
+    auto* lamp = placed(new VbLabel(frame), left, stationRowTop(row), 495, 315);
     styleStateLabel(lamp);
     lamp->setCaption(caption);
-    lamp->setGeometry(twipsRect(left, stationRowTop(row), 495, 315));
     return lamp;
 }
 
@@ -100,9 +96,8 @@ frmB3TiverlinkStatus::frmB3TiverlinkStatus()
     cboTLinkDevice->setFixedWidth(twipsToPixels(2535));
     connect(cboTLinkDevice, &VbComboBox::Click, this, [this] { cboTLinkDevice_Click(); });
 
-    lblTLinkDeviceType = new VbLabel(this);
+    lblTLinkDeviceType = placed(new VbLabel(this), 3240, 240, 1935, 255);
     styleStateLabel(lblTLinkDeviceType);
-    lblTLinkDeviceType->setGeometry(twipsRect(3240, 240, 1935, 255));
     lblTLinkDeviceType->hide();
 
     // All four frames share one place; the device type decides which one shows.
@@ -129,13 +124,11 @@ frmB3TiverlinkStatus::frmB3TiverlinkStatus()
     fraStatusF = makeFrame(this, 1935, 5535);
     lblPresentF = makePresenceLabel(fraStatusF, 240);
     makeInputRows(fraStatusF, lblInputFNumber, lblInputFStatus);
-    lblLightLevelA = new VbLabel(fraStatusF);
+    lblLightLevelA = placed(new VbLabel(fraStatusF), 240, 4800, 1455, 255);
     styleStateLabel(lblLightLevelA);
     lblLightLevelA->setCaption(QStringLiteral("Light Level"));
-    lblLightLevelA->setGeometry(twipsRect(240, 4800, 1455, 255));
-    lblLightLevel = new VbLabel(fraStatusF);
+    lblLightLevel = placed(new VbLabel(fraStatusF), 240, 5040, 1455, 315);
     styleStateLabel(lblLightLevel);
-    lblLightLevel->setGeometry(twipsRect(240, 5040, 1455, 315));
 }
 
 void frmB3TiverlinkStatus::showNotConnected()

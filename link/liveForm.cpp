@@ -21,19 +21,16 @@ LiveForm::LiveForm(const QString& formName, const QString& caption, const LiveFo
 {
     setCaption(caption);
     setTwipsSize(10815, 7335);
-    cmdUpdateStatus = new QPushButton(QStringLiteral("Update Status"), this);
-    cmdUpdateStatus->setGeometry(twipsRect(240, 6360, 1215, 495));
+    cmdUpdateStatus = placed(new QPushButton(QStringLiteral("Update Status"), this), 240, 6360, 1215, 495);
     cmdUpdateStatus->hide();
     connect(cmdUpdateStatus, &QPushButton::clicked, this, [this] { cmdUpdateStatus_Click(); });
 
-    cmdAutoUpdate = new QPushButton(kEnableAutoUpdates, this);
-    cmdAutoUpdate->setGeometry(twipsRect(1680, 6360, 1455, 495));
+    cmdAutoUpdate = placed(new QPushButton(kEnableAutoUpdates, this), 1680, 6360, 1455, 495);
     connect(cmdAutoUpdate, &QPushButton::clicked, this, [this] { cmdAutoUpdate_Click(); });
 
-    lblAutoUpdate = new VbLabel(this);
+    lblAutoUpdate = placed(new VbLabel(this), 3120, 6360, 735, 495);
     styleStateLabel(lblAutoUpdate);
     lblAutoUpdate->setWordWrap(true);
-    lblAutoUpdate->setGeometry(twipsRect(3120, 6360, 735, 495));
     setAutoUpdateLabel(false);
 
     if (options_.hasNoConnectionLabel)

@@ -17,7 +17,7 @@ constexpr int kLampWidth = 495;
 
 void placeInLiveRow(QWidget* control, int row, int leftOffset, int width, int height, const GridGeometry& grid)
 {
-    control->setGeometry(twipsRect(grid.left(row, leftOffset), grid.top(row), width, height));
+    placed(control, grid.left(row, leftOffset), grid.top(row), width, height);
 }
 
 void styleStateLabel(VbLabel* label)
@@ -63,14 +63,13 @@ QPushButton* makeRowButton(QWidget* parent, int row, int leftOffset, const QStri
 
 VbLabel* makeNoConnectionLabel(QWidget* parent, int left, int top, const QString& text)
 {
-    auto* label = new VbLabel(parent);
+    auto* label = placed(new VbLabel(parent), left, top, 3615, 375);
     styleStateLabel(label);
     label->setBackColor(kNoConnectionColour);
     QFont font = label->font();
     font.setPointSize(12);
     label->setFont(font);
     label->setCaption(text);
-    label->setGeometry(twipsRect(left, top, 3615, 375));
     label->hide();
     return label;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Where row i of a form's label grid stands: sixteen rows to a column (row i in
-// column Int(i / 16), line i Mod 16), in twips from the form's own offsets. The
-// editors and the live status forms lay out their rows alike through this.
+// Where row i of a form's grid stands, whatever the cells (labels, text boxes,
+// pictures): `linesPerColumn` rows to a column (row i in column Int(i / 16), line
+// i Mod 16 by default), in twips from the form's own offsets. The editors and the
+// live status forms lay out their rows alike through this.
 
 struct GridGeometry {
     int firstTop = 0;   // Top of line 0

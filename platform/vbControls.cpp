@@ -15,6 +15,13 @@ void VbLabel::setBackColor(unsigned int bgr)
     setPalette(p);
 }
 
+void VbLabel::setForeColor(unsigned int bgr)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, vbColor(bgr));
+    setPalette(p);
+}
+
 void VbLabel::mousePressEvent(QMouseEvent* event)
 {
     event->accept();

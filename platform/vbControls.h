@@ -20,6 +20,7 @@ public:
     void setCaption(const QString& caption) { setText(caption); }
     QString caption() const { return text(); }
     void setBackColor(unsigned int bgr);
+    void setForeColor(unsigned int bgr);
 
 signals:
     void Click();

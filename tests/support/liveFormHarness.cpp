@@ -1,16 +1,20 @@
 #include "liveFormHarness.h"
 
 #include <QAction>
+#include <QGroupBox>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 #include <array>
 
 #include "core/modB3Glimwarden.h"
+#include "link/frmB3Connect.h"
 #include "platform/serialPortControl.h"
 #include "platform/socketControl.h"
 #include "shell/childFormOrder.h"
 #include "shell/frmB3MasterMDI.h"
 #include "shell/mainServices.h"
+#include "widgetActions.h"
 
 namespace {
 constexpr std::array<const char*, 6> kMainMenus = {"mnuFile", "mnuConnect", "mnuSetup",
@@ -60,6 +64,15 @@ void LiveFormHarness::showConnectFormOnce()
 {
     childForms::show(QString::fromLatin1(kConnectFormName));
     childForms::hide(QString::fromLatin1(kConnectFormName));
+}
+
+void LiveFormHarness::clickConnectFormButton(QPushButton* frmB3Connect::*button)
+{
+    auto* form = dynamic_cast<frmB3Connect*>(childForms::show(QString::fromLatin1(kConnectFormName)));
+    ASSERT_NE(form, nullptr);
+    form->fraOnLineFunctions->show();
+    ASSERT_TRUE((form->*button)->isVisible());
+    clickWidget(form->*button);
 }
 
 void LiveFormHarness::setInstalledPoints(int points)

@@ -12,6 +12,9 @@
 #include "dialogRecorder.h"
 #include "fakePanel.h"
 
+class QPushButton;
+class frmB3Connect;
+
 class LiveFormHarness : public ::testing::Test {
 protected:
     void TearDown() override;
@@ -29,6 +32,14 @@ protected:
         app.trigger(QString::fromLatin1(menuName));
         return app.formAs<Form>(QString::fromLatin1(formName));
     }
+    // Shows the connect form with its "On Line Functions", as a connect leaves it,
+    // clicks one of its buttons (which must be shown) and returns the form it opened.
+    template <class Form>
+    Form* openFromConnectForm(QPushButton* frmB3Connect::*button, const char* formName)
+    {
+        clickConnectFormButton(button);
+        return app.formAs<Form>(QString::fromLatin1(formName));
+    }
     bool mainMenusEnabled() const { return mainMenusAre(true); }
     bool mainMenusDisabled() const { return mainMenusAre(false); }
 
@@ -43,5 +54,6 @@ protected:
 
 private:
     void showConnectFormOnce();
+    void clickConnectFormButton(QPushButton* frmB3Connect::*button);
     bool mainMenusAre(bool enabled) const;
 };

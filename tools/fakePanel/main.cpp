@@ -1,13 +1,19 @@
 // b3fakepanel: the test panel as a program, to try the tool by hand without hardware.
 //
 //   b3fakepanel [--address 127.0.0.2] [--port 10001] [--pty] [--modem]
+//               [--keypad TEXT] [--lamps HEX] [--station ADDRESS[:INPUTS]]...
+//               [--force-wait MS]
 //
 // It listens on the TCP address, and with --pty also opens a pseudo-terminal whose
 // path it prints; start the tool with B3_COM1=<that path> and choose COM1. --modem
-// puts a modem front end on the pseudo-terminal. Every frame received is printed.
-// Ctrl-C ends it.
+// puts a modem front end on the pseudo-terminal. --keypad and --lamps set the
+// keypad display (80 characters, four lines of 20) and its key lamps; each --station
+// makes a station (1..64) answer, with its input byte in hex; --force-wait delays
+// the answer that ends a forced timer. Every frame received is printed. Ctrl-C ends it.
 
+#include <array>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -24,7 +30,8 @@ void onSignal(int) { stopRequested = 1; }
 
 int usage()
 {
-    std::cerr << "usage: b3fakepanel [--address A.B.C.D] [--port N] [--pty] [--modem]\n";
+    std::cerr << "usage: b3fakepanel [--address A.B.C.D] [--port N] [--pty] [--modem] [--keypad TEXT] [--lamps HEX]\n"
+                 "                   [--station ADDRESS[:INPUTS]]... [--force-wait MS]\n";
     return 2;
 }
 
@@ -35,6 +42,19 @@ std::string printable(const std::string& text)
     return out;
 }
 
+// "ADDRESS[:INPUTS]": the station answers, with that input byte (hex).
+bool addStation(const std::string& spec, std::array<uint8_t, kStationAddresses>& presence,
+                std::array<uint8_t, kStationAddresses>& inputs)
+{
+    const int address = std::atoi(spec.c_str());
+    if (address < 1 || address >= kStationAddresses) return false;
+    const std::size_t colon = spec.find(':');
+    presence[static_cast<std::size_t>(address)] = 1;
+    if (colon != std::string::npos)
+        inputs[static_cast<std::size_t>(address)] = static_cast<uint8_t>(std::strtol(spec.c_str() + colon + 1, nullptr, 16));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -43,12 +63,22 @@ int main(int argc, char** argv)
     int port = 10001;
     bool pty = false;
     bool modem = false;
+    std::string keypad;
+    int lamps = 0;
+    std::array<uint8_t, kStationAddresses> presence{}, inputs{};
+    int forceWaitMs = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--address" && i + 1 < argc) address = argv[++i];
         else if (arg == "--port" && i + 1 < argc) port = std::atoi(argv[++i]);
         else if (arg == "--pty") pty = true;
         else if (arg == "--modem") pty = modem = true;
+        else if (arg == "--keypad" && i + 1 < argc) keypad = argv[++i];
+        else if (arg == "--lamps" && i + 1 < argc) lamps = static_cast<int>(std::strtol(argv[++i], nullptr, 16));
+        else if (arg == "--station" && i + 1 < argc) {
+            if (!addStation(argv[++i], presence, inputs)) return usage();
+        }
+        else if (arg == "--force-wait" && i + 1 < argc) forceWaitMs = std::atoi(argv[++i]);
         else return usage();
     }
 
@@ -57,6 +87,10 @@ int main(int argc, char** argv)
     // as a real panel's does.
     const uint8_t nodeTable[] = {static_cast<uint8_t>(panel.status().ioPoints / 4)};
     panel.setMemory(kNodeTableAddress, nodeTable);
+    panel.setKeypad(keypad, lamps);
+    panel.setStationTable(FakePanel::StationTable::Presence, presence);
+    panel.setStationTable(FakePanel::StationTable::Inputs, inputs);
+    panel.setForceWaitDelayMs(forceWaitMs);
     if (!panel.listenTcp(address, static_cast<uint16_t>(port))) {
         std::cerr << "cannot listen on " << address << ":" << port << ": " << std::strerror(errno) << "\n";
         return 1;
