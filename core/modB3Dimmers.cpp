@@ -113,7 +113,7 @@ int32_t DimGetDMXChan(int16_t d, int16_t o)
 {
     return int32_t{DimGetWord(fieldIndex(d, o, 13))} * 256 + DimGetWord(fieldIndex(d, o, 14));
 }
-void DimSetDMXChan(int16_t d, int16_t o, int16_t channel)
+void DimSetDMXChan(int16_t d, int16_t o, int32_t channel)
 {
     DimSetWord(fieldIndex(d, o, 13), static_cast<int16_t>(VbIntDiv(channel, 256)));
     DimSetWord(fieldIndex(d, o, 14), static_cast<int16_t>(channel % 256));

@@ -59,9 +59,10 @@ int16_t DimGetPointCIn(int16_t d, int16_t o);
 void DimSetPointCIn(int16_t d, int16_t o, int16_t value);
 int16_t DimGetPointCOut(int16_t d, int16_t o);
 void DimSetPointCOut(int16_t d, int16_t o, int16_t percent);
-// Channel 0 (none) .. 512; a damaged table may give more, never a wrapped value.
+// Channel 0 (none) .. 512; a damaged table or an upload may give up to 65,535,
+// which the setter stores back whole, so a copy carries both words unchanged.
 int32_t DimGetDMXChan(int16_t d, int16_t o);
-void DimSetDMXChan(int16_t d, int16_t o, int16_t channel);
+void DimSetDMXChan(int16_t d, int16_t o, int32_t channel);
 int16_t DimGetTarget(int16_t d, int16_t o);
 void DimSetTarget(int16_t d, int16_t o, int16_t value);
 int16_t DimGetCOType(int16_t d, int16_t o, int16_t n);

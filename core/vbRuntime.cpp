@@ -5,6 +5,25 @@
 
 int64_t VbInt(double value) { return static_cast<int64_t>(std::floor(value)); }
 
+int64_t NearestEven(double value) { return static_cast<int64_t>(std::nearbyint(value)); }
+
+std::string FormatFixed(double value, int decimals)
+{
+    double scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    const int64_t scaled = static_cast<int64_t>(std::round(value * scale));
+    const uint64_t magnitude = scaled < 0 ? static_cast<uint64_t>(-(scaled + 1)) + 1 : static_cast<uint64_t>(scaled);
+    const uint64_t unit = static_cast<uint64_t>(scale);
+    std::string text = scaled < 0 ? "-" : "";
+    text += std::to_string(magnitude / unit);
+    if (decimals > 0) {
+        std::string fraction = std::to_string(magnitude % unit);
+        fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+        text += "." + fraction;
+    }
+    return text;
+}
+
 int64_t VbIntDiv(int64_t a, int64_t b)
 {
     int64_t q = a / b;

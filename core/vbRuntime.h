@@ -7,6 +7,11 @@
 #include <string>
 #include <string_view>
 
+// The integer nearest to value, a half going to the even neighbour (VB CInt).
+int64_t NearestEven(double value);
+// Format(value, "##0") with `decimals` 0 and Format(value, "##0.0") with 1: no leading
+// zeros but the units, halves rounded away from zero (49.8 gives "50", 0.25 "0.3").
+std::string FormatFixed(double value, int decimals);
 // VB Int(): rounds toward minus infinity (Int(-1/64) = -1).
 int64_t VbInt(double value);
 // VB Int() of an integer division a / b computed exactly (b != 0).

@@ -42,6 +42,8 @@ void colourKey(QPushButton* key, unsigned int bgr)
 frmB3VirtualKeypad::frmB3VirtualKeypad()
     : LiveForm(QStringLiteral("frmB3VirtualKeypad"), QStringLiteral("Virtual Keypad"), keypadOptions())
 {
+    // One backdrop for the whole display, so that cells showing a glyph keep its colour.
+    placed(new VbLabel(this), 1440, 1890, 7740, 2835)->setBackColor(kDisplayColour);
     QFont displayFont = font();
     displayFont.setPointSize(14);
     for (int i = 0; i < kKeypadDisplayLength; ++i) {
@@ -49,7 +51,6 @@ frmB3VirtualKeypad::frmB3VirtualKeypad()
         lblLCD[at] = placed(new VbLabel(this), cellLeft(i), cellTop(i), 375, 495);
         lblLCD[at]->setFont(displayFont);
         lblLCD[at]->setAlignment(Qt::AlignCenter);
-        lblLCD[at]->setBackColor(kDisplayColour);
         imgCustomChar[at] = placed(new QLabel(this), cellLeft(i), cellTop(i) + 120, 375, 375);
         imgCustomChar[at]->setAlignment(Qt::AlignCenter);
         imgCustomChar[at]->hide();

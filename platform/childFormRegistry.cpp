@@ -1,5 +1,6 @@
 #include "platform/childFormRegistry.h"
 
+#include <QEventLoop>
 #include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -13,6 +14,7 @@ namespace {
 struct Registry {
     QHash<QString, Factory> factories;
     QHash<QString, QPointer<ChildForm>> instances;
+    QHash<QString, QPointer<QEventLoop>> modalLoops;
     QPointer<QMdiArea> area;
 };
 
@@ -83,6 +85,30 @@ ChildForm* show(const QString& name)
     return form;
 }
 
+void showModal(const QString& name, const std::function<void(ChildForm*)>& prepare)
+{
+    unload(name);
+    auto factory = registry().factories.find(name);
+    if (factory == registry().factories.end()) return;
+    ChildForm* form = (*factory)();
+    registry().instances.insert(name, form);
+    QWidget* owner = registry().area ? registry().area->window() : nullptr;
+    form->setParent(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    form->setWindowModality(Qt::ApplicationModal);
+    if (prepare) prepare(form);
+    if (owner) {
+        const QRect over = owner->frameGeometry();
+        form->move(over.x() + (over.width() - form->width()) / 2, over.y() + (over.height() - form->height()) / 2);
+    }
+    QEventLoop loop;
+    registry().modalLoops.insert(name, &loop);
+    QObject::connect(form, &QObject::destroyed, &loop, &QEventLoop::quit);
+    form->show();
+    form->Form_Activate();
+    if (registry().modalLoops.value(name) == &loop) loop.exec();
+    if (registry().modalLoops.value(name) == &loop) registry().modalLoops.remove(name);
+}
+
 void hide(const QString& name)
 {
     if (ChildForm* form = find(name)) frameOf(form)->hide();
@@ -93,6 +119,7 @@ void unload(const QString& name)
     ChildForm* form = find(name);
     if (!form) return;
     registry().instances.remove(name);
+    if (QPointer<QEventLoop> loop = registry().modalLoops.take(name)) loop->quit();
     form->Form_Unload();
     QWidget* frame = frameOf(form);
     frame->hide();

@@ -26,6 +26,11 @@ ChildForm* find(const QString& name);
 ChildForm* load(const QString& name);
 // Load, show modeless, raise, then Form_Activate. Returns nullptr when unregistered.
 ChildForm* show(const QString& name);
+// A fresh instance (one already loaded is unloaded first), set up by `prepare`, shown
+// as a modal dialog centred over the main window. Returns when the dialog has been
+// unloaded (by its own buttons, its close box or a closing of the child forms).
+// Whatever called it may have been unloaded meanwhile: check before going on.
+void showModal(const QString& name, const std::function<void(ChildForm*)>& prepare);
 // Hides the form without unloading it.
 void hide(const QString& name);
 // Form_Unload, then deletion (deferred, so a form may unload itself from a handler).

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/dimmerTexts.h"
 #include "core/hexText.h"
 #include "core/itemTexts.h"
 #include "core/modB3Dimmers.h"
@@ -18,25 +19,6 @@ constexpr int kTypeUnused = 0, kTypeInput = 1, kTypeTimer = 2, kTypePreset = 3, 
 std::string levelOrPhotocell(int16_t followsPhotocell, int16_t percent)
 {
     return followsPhotocell != 0 ? "Photocell" : FormatNumber(percent);
-}
-
-// Fade codes 0..15 step 2 s, 16..42 step 10 s from 40 s; any other code has no rate.
-std::string fadeSeconds(int code)
-{
-    if (code >= 0 && code <= 15) return FormatNumber(code * 2);
-    if (code >= 16 && code <= 42) return FormatNumber(code * 10 - 120);
-    return {};
-}
-
-std::string actionText(int code)
-{
-    if (code == 0) return "Revert To Photocell";
-    if (code == 1) return "Lower 10%";
-    if (code == 2) return "Raise 10%";
-    if (code >= 3 && code <= 103) return "Goto " + FormatNumber(code - 3) + "%";
-    if (code == 104) return "Ramp Down";
-    if (code == 105) return "Ramp Up";
-    return {};
 }
 
 std::string revertText(int code)
@@ -71,7 +53,7 @@ void settingsLines(DocText& doc, const std::string& device, int16_t d, int16_t o
     doc.line({"DO Device", "Output", "Power On%", "Fade Rate (Sec)", "Min Level%", "Max Level%", "DMX Channel",
               "PC Tracking", "PC Node", "PC Device", "Target", "Point A In", "Point A Out", "Point B In",
               "Point B Out", "Point C In", "Point C Out"});
-    doc.line({device, FormatNumber(o + 1), FormatNumber(DimGetPowerOnLevel(d, o)), fadeSeconds(DimGetFadeRate(d, o)),
+    doc.line({device, FormatNumber(o + 1), FormatNumber(DimGetPowerOnLevel(d, o)), DimFadeSeconds(DimGetFadeRate(d, o)),
               levelOrPhotocell(DimGetMinPC(d, o), DimGetMinLevel(d, o)),
               levelOrPhotocell(DimGetMaxPC(d, o), DimGetMaxLevel(d, o)),
               channel == 0 ? std::string("Disabled") : FormatNumber(channel),
@@ -96,7 +78,7 @@ void controlLines(DocText& doc, int16_t d, int16_t o)
         if (type == kTypeTimer) timer = FormatNumber(number + 1);
         if (type == kTypePreset) preset = FormatNumber(number + 1);
         if (type != kTypeUnused) {
-            action = actionText(DimGetCOAction(d, o, n));
+            action = DimActionText(DimGetCOAction(d, o, n));
             fade = DimGetCOInstant(d, o, n) != 0 ? "Instant" : "Fade";
             revert = revertText(DimGetCORevert(d, o, n));
         }

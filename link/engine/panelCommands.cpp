@@ -59,7 +59,7 @@ PanelCommand CapturePreset(int preset) { return acknowledged("41" + Hex2(preset)
 PanelCommand ReadDeviceInputs() { return make("46", bytesReplyLength(kStationAddresses), 4); }
 PanelCommand ReadDevicePresence() { return make("47", bytesReplyLength(kStationAddresses), 4); }
 PanelCommand ReadDeviceLevels() { return make("48", bytesReplyLength(kStationAddresses), 4); }
-PanelCommand ReadDimmerLevels() { return make("49", bytesReplyLength(kDimmerOutputs), 4); }
+PanelCommand ReadDimmerLevels() { return make("49", bytesReplyLength(kDimmerLevels), 4); }
 
 PanelCommand ModemReset() { return make("ATZ\r", 20, 5); }
 PanelCommand ModemDial(const std::string& phoneNumber) { return make("ATDT " + phoneNumber + "\r", 30, 40); }

@@ -28,6 +28,9 @@ TEST(DimmerTable, PercentAndChannelEncodings)
     EXPECT_EQ(iDimmerData[512 + 256 + 13], 2);
     EXPECT_EQ(iDimmerData[512 + 256 + 14], 0);
     EXPECT_EQ(DimGetDMXChan(1, 2), 512);
+    DimSetDMXChan(1, 2, 65535);                           // both words of an upload's 255/255
+    EXPECT_EQ(iDimmerData[512 + 256 + 13], 255);
+    EXPECT_EQ(iDimmerData[512 + 256 + 14], 255);
     iDimmerData[512 + 256 + 13] = 200;                    // a damaged file's word
     iDimmerData[512 + 256 + 14] = 10;
     EXPECT_EQ(DimGetDMXChan(1, 2), 51210);

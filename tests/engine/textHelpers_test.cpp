@@ -3,6 +3,8 @@
 #include "core/hexText.h"
 #include "core/vbRuntime.h"
 
+#include <utility>
+
 TEST(HexText, FixedWidthDigitsOfTheLowBitsAndPrefixReading)
 {
     EXPECT_EQ(Hex2(0), "00");
@@ -59,4 +61,16 @@ TEST(VbRuntime, FloorMidFormatAndQuarterHours)
     EXPECT_EQ(QuarterHourText(100), "1:00A");
     EXPECT_EQ(FixedWidth("AB", 4), "AB  ");
     EXPECT_EQ(FixedWidth("ABCDEF", 4), "ABCD");
+}
+
+TEST(VbRuntime, NearestGoesToEvenAndFormatRoundsHalvesAway)
+{
+    EXPECT_EQ(NearestEven(2.5), 2);
+    EXPECT_EQ(NearestEven(3.5), 4);
+    EXPECT_EQ(NearestEven(-2.5), -2);
+    EXPECT_EQ(NearestEven(2.51), 3);
+    const std::pair<double, const char*> whole[] = {{0, "0"}, {0.5, "1"}, {2.5, "3"}, {49.8, "50"}, {255 / 2.55, "100"}, {128 / 2.55, "50"}, {-1.5, "-2"}};
+    for (const auto& [value, text] : whole) EXPECT_EQ(FormatFixed(value, 0), text) << value;
+    const std::pair<double, const char*> tenths[] = {{0, "0.0"}, {0.25, "0.3"}, {5, "5.0"}, {9.96, "10.0"}, {10, "10.0"}, {0.04, "0.0"}};
+    for (const auto& [value, text] : tenths) EXPECT_EQ(FormatFixed(value, 1), text) << value;
 }

@@ -480,7 +480,7 @@ void FakePanel::setStationTable(StationTable table, std::span<const uint8_t> byt
 void FakePanel::setDimmerLevels(std::span<const uint8_t> levels)
 {
     std::lock_guard lock(impl_->mutex);
-    impl_->state.dimmerLevels = fittedBytes(levels, kDimmerOutputs);
+    impl_->state.dimmerLevels = fittedBytes(levels, kDimmerLevels);
 }
 
 void FakePanel::setForceWaitDelayMs(int ms)

@@ -27,7 +27,7 @@ FakePanelState::FakePanelState()
     : memory(kPanelMemorySize, 0),
       revision(std::string("BREVANTINE 3 PANEL") + std::string(2, ' ') + "FIRMWARE REV 1.00   "),
       keypadDisplay(kKeypadDisplayLength, ' '),
-      dimmerLevels(kDimmerOutputs, 0)
+      dimmerLevels(kDimmerLevels, 0)
 {
     status = PanelStatus{8, 30, 0, 6, 15, 24, 6, 8, 0, 0};
     pages.fill(std::string(kItemPageLength, '0'));

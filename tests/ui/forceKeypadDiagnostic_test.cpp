@@ -326,13 +326,24 @@ TEST_F(NetworkDiagnostic, CountsFailuresMarksChangesAndStopsAtTheCycleLimit)
         EXPECT_EQ(form->lblTLComError[s]->text(), "0") << s;
         EXPECT_EQ(back(form->lblTLComError[s]), vbColor(kGreen)) << s;
     }
-    // A station left out keeps its total.
+    // A station left out keeps its total, and taken back in counts on from it.
     EXPECT_EQ(form->lblTLComError[2]->text(), "3");
+    clickWidget(form->lblTLNode[2]);
 
     clickWidget(form->cmdStop);
     EXPECT_EQ(form->cmdStop->text(), "Stop");
     EXPECT_TRUE(mainMenusDisabled());
     EXPECT_FALSE(form->cmdClearTotals->isEnabled());
+    // Totals read ">99" from 100 on and stop at the largest an Integer holds.
+    form->test.iErrorTotal[2] = 98;
+    form->test.iErrorTotal[3] = 32766;
+    serve({1, 0, 0, 1}, 0x04, 0x80);
+    for (const char* shownTotal : {"99", ">99"}) {
+        form->Timer1_Timer();
+        EXPECT_EQ(form->lblTLComError[1]->text(), shownTotal);
+        EXPECT_EQ(form->lblTLComError[2]->text(), ">99");
+        EXPECT_EQ(form->test.errorTotal(3), 32767);
+    }
     form->test.iCycle = 9999;
     form->Timer1_Timer();
     EXPECT_EQ(form->lblCycleCount->text(), "Cycle: 10000");

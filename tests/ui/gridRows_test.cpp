@@ -112,18 +112,13 @@ TEST_F(GridRows, EachFormPlacesRowsSixteenToAColumnAtItsOwnOffsets)
     expectAt(activeTimes->lblInputDisableTime[20], 3600 + 2640, 4 * 360 + 420);
     expectAt(activeTimes->lblInputDisableHeader[1], 3600 + 2640, 120);
 
+    // Seven weekday rows from the defaults; the spare eighth element has none.
     auto* days = open<frmB3OpenAndCloseTimeNormalDays>("frmB3OpenAndCloseTimeNormalDays");
+    ASSERT_EQ(days->lblCloseTime.size(), 7u);
     expectAt(days->lblCloseTime[6], 2520, 6 * 360 + 600);
     EXPECT_EQ(days->lblDayOfWeek[6]->caption(), "Saturday ");
     EXPECT_EQ(days->lblOpenTime[6]->caption(), "8:00A");
     EXPECT_EQ(days->lblCloseTime[0]->caption(), "9:00P");
-
-    auto* presets = open<frmB3EditPresets>("frmB3EditPresets");
-    expectAt(presets->lblRelayControl[20], 3600 + 1920, 4 * 360 + 840);
-
-    auto* sweepGroups = open<OffHoursSweepItems>("frmB3OffHoursSweepGroups");
-    expectAt(sweepGroups->lblInclude[47], 7200 + 1920, 15 * 360 + 240);
-    EXPECT_EQ(sweepGroups->lblName[47]->toolTip(), "Group 48");
 }
 
 // The name editors' text boxes and the dimmer table's pictures stand in the same rows

@@ -2,23 +2,27 @@
 //
 //   b3fakepanel [--address 127.0.0.2] [--port 10001] [--pty] [--modem]
 //               [--keypad TEXT] [--lamps HEX] [--station ADDRESS[:INPUTS]]...
-//               [--force-wait MS]
+//               [--force-wait MS] [--dimmer-levels HEX96]
 //
 // It listens on the TCP address, and with --pty also opens a pseudo-terminal whose
 // path it prints; start the tool with B3_COM1=<that path> and choose COM1. --modem
 // puts a modem front end on the pseudo-terminal. --keypad and --lamps set the
 // keypad display (80 characters, four lines of 20) and its key lamps; each --station
 // makes a station (1..64) answer, with its input byte in hex; --force-wait delays
-// the answer that ends a forced timer. Every frame received is printed. Ctrl-C ends it.
+// the answer that ends a forced timer; --dimmer-levels sets the 48 live dimmer levels,
+// two hex digits each, device 1 output 1 first. Every frame received is printed. Ctrl-C ends it.
 
 #include <array>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "core/hexText.h"
 #include "fakePanel.h"
 #include "link/engine/panelCommands.h"
 
@@ -31,7 +35,7 @@ void onSignal(int) { stopRequested = 1; }
 int usage()
 {
     std::cerr << "usage: b3fakepanel [--address A.B.C.D] [--port N] [--pty] [--modem] [--keypad TEXT] [--lamps HEX]\n"
-                 "                   [--station ADDRESS[:INPUTS]]... [--force-wait MS]\n";
+                 "                   [--station ADDRESS[:INPUTS]]... [--force-wait MS] [--dimmer-levels HEX96]\n";
     return 2;
 }
 
@@ -55,6 +59,17 @@ bool addStation(const std::string& spec, std::array<uint8_t, kStationAddresses>&
     return true;
 }
 
+// 96 hex digits to the 48 levels; nothing when the text is not exactly that.
+std::optional<std::vector<uint8_t>> dimmerLevels(const std::string& hex)
+{
+    if (hex.size() != 2 * kDimmerLevels || hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos)
+        return std::nullopt;
+    std::vector<uint8_t> levels;
+    for (std::size_t i = 0; i < hex.size(); i += 2)
+        levels.push_back(static_cast<uint8_t>(HexByte(std::string_view(hex).substr(i, 2))));
+    return levels;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -67,6 +82,7 @@ int main(int argc, char** argv)
     int lamps = 0;
     std::array<uint8_t, kStationAddresses> presence{}, inputs{};
     int forceWaitMs = 0;
+    std::vector<uint8_t> levels(kDimmerLevels, 0);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--address" && i + 1 < argc) address = argv[++i];
@@ -79,6 +95,11 @@ int main(int argc, char** argv)
             if (!addStation(argv[++i], presence, inputs)) return usage();
         }
         else if (arg == "--force-wait" && i + 1 < argc) forceWaitMs = std::atoi(argv[++i]);
+        else if (arg == "--dimmer-levels" && i + 1 < argc) {
+            const auto given = dimmerLevels(argv[++i]);
+            if (!given) return usage();
+            levels = *given;
+        }
         else return usage();
     }
 
@@ -91,6 +112,7 @@ int main(int argc, char** argv)
     panel.setStationTable(FakePanel::StationTable::Presence, presence);
     panel.setStationTable(FakePanel::StationTable::Inputs, inputs);
     panel.setForceWaitDelayMs(forceWaitMs);
+    panel.setDimmerLevels(levels);
     if (!panel.listenTcp(address, static_cast<uint16_t>(port))) {
         std::cerr << "cannot listen on " << address << ":" << port << ": " << std::strerror(errno) << "\n";
         return 1;
