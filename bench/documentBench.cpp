@@ -48,7 +48,7 @@ void fillConfiguration()
     }
     for (int16_t d = 0; d < kDimmerDevices; ++d) {
         DimSetDevEnabled(d, 1);
-        for (int16_t o = 0; o < kDimmerOutputs; ++o) {
+        for (int16_t o = 0; o < kOutputsPerDimmer; ++o) {
             DimSetPCTrack(d, o, static_cast<int16_t>(o));
             for (int16_t n = 0; n < kDimmerOptions; ++n) {
                 DimSetCOType(d, o, n, static_cast<int16_t>(n % 5));

@@ -9,7 +9,7 @@
 
 inline constexpr int kDimmerWords = 6156;
 inline constexpr int kDimmerDevices = 12;
-inline constexpr int kDimmerOutputs = 4;
+inline constexpr int kOutputsPerDimmer = 4;
 inline constexpr int kDimmerOptions = 16;
 inline constexpr int kDimmerEnableBase = 6144;
 

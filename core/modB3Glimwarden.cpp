@@ -11,7 +11,6 @@ int16_t bConnected = VbFalse;
 std::string sFileName;
 int16_t bChanged = VbFalse;
 std::string sReply;
-int16_t iReplyLen = 0;
 int16_t bUnpackNames = VbFalse;
 std::string sSoftwareVersion;
 std::array<int16_t, kDocSections> iDocExclude{};
@@ -145,7 +144,7 @@ void SetDefaultSettings()
 
     iDimmerData.fill(0);
     for (int16_t dev = 0; dev < kDimmerDevices; ++dev) {
-        for (int16_t out = 0; out < kDimmerOutputs; ++out) {
+        for (int16_t out = 0; out < kOutputsPerDimmer; ++out) {
             DimSetPowerOnLevel(dev, out, 100);
             DimSetMaxLevel(dev, out, 100);
             DimSetPointAOut(dev, out, 100);

@@ -109,7 +109,6 @@ extern int16_t bConnected;
 extern std::string sFileName;
 extern int16_t bChanged;
 extern std::string sReply;
-extern int16_t iReplyLen;
 extern int16_t bUnpackNames;
 extern std::string sSoftwareVersion;
 extern std::array<int16_t, kDocSections> iDocExclude;

@@ -24,12 +24,12 @@ DimCopyDialog::DimCopyDialog(const QString& formName, const QString& caption, co
     for (int d = 0; d < kDimmerDevices; ++d) {
         cmdAllDev[d] = placed(new QPushButton(QString::fromStdString("All Dev" + Hex2(d + 1)), frmDst), 120, 600 + 240 * d, 1095, 240);
         connect(cmdAllDev[d], &QPushButton::clicked, this, [this, d] { cmdAllDev_Click(d); });
-        for (int o = 0; o < kDimmerOutputs; ++o) {
+        for (int o = 0; o < kOutputsPerDimmer; ++o) {
             const int i = d * 4 + o;
             chkDst[i] = placed(new VbCheckBox(QString::fromStdString("D:" + Hex2(d + 1) + "." + std::to_string(o + 1)), frmDst), 1320 + 1220 * o, 600 + 240 * d, 1095, 240);
         }
     }
-    for (int o = 0; o < kDimmerOutputs; ++o) {
+    for (int o = 0; o < kOutputsPerDimmer; ++o) {
         cmdAllOut[o] = placed(new QPushButton(QStringLiteral("All DO %1").arg(o + 1), frmDst), 1320 + 1220 * o, 300, 1095, 255);
         connect(cmdAllOut[o], &QPushButton::clicked, this, [this, o] { cmdAllOut_Click(o); });
     }
@@ -50,7 +50,7 @@ QPushButton* DimCopyDialog::addCopyButton(std::function<void()> copy)
 
 void DimCopyDialog::cmdAllDev_Click(int Index)
 {
-    for (int o = 0; o < kDimmerOutputs; ++o) chkDst[Index * 4 + o]->setValue(1);
+    for (int o = 0; o < kOutputsPerDimmer; ++o) chkDst[Index * 4 + o]->setValue(1);
 }
 
 void DimCopyDialog::cmdAllOut_Click(int Index)
@@ -67,7 +67,7 @@ void DimCopyDialog::cmdCancel_Click() { childForms::unload(formName()); }
 void DimCopyDialog::forEachDestination(const std::function<void(int16_t, int16_t)>& write) const
 {
     for (int16_t d = 0; d < kDimmerDevices; ++d)
-        for (int16_t o = 0; o < kDimmerOutputs; ++o)
+        for (int16_t o = 0; o < kOutputsPerDimmer; ++o)
             if (chkDst[d * 4 + o]->Value() > 0) {
                 DimSetDevEnabled(d, 1);
                 write(d, o);

@@ -26,7 +26,7 @@ ListEntries DimmerDeviceEntries()
 
 ListEntries DimmerOutputEntries()
 {
-    return NumberEntries("Output: ", 1, kDimmerOutputs);
+    return NumberEntries("Output: ", 1, kOutputsPerDimmer);
 }
 
 ListEntries NumberEntries(std::string_view prefix, int first, int last, std::string_view suffix, std::string_view head)

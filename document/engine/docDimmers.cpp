@@ -105,7 +105,7 @@ void DocDimmers(DocText& doc)
     for (int16_t d = 0; d < kDimmerDevices; ++d) {
         if (DimGetDevEnabled(d) == 0) continue;
         const std::string device = "DO:" + Hex2(d + 1);
-        for (int16_t o = 0; o < kDimmerOutputs; ++o) {
+        for (int16_t o = 0; o < kOutputsPerDimmer; ++o) {
             settingsLines(doc, device, d, o);
             controlLines(doc, d, o);
             relayControlLines(doc, d, o);

@@ -10,6 +10,8 @@
 
 inline constexpr int kImageBlockSize = 64;
 inline constexpr int kImageBlockCount = kImageSize / kImageBlockSize;
+// Entries 0x0000 to 0x7FFF, set to zero at the start of every pack.
+inline constexpr int kImageZeroedEntries = 0x8000;
 
 using PanelImageArray = std::array<int16_t, kImageSize>;
 using PasswordDigits = std::array<int16_t, 6>;
@@ -19,7 +21,8 @@ int16_t PasswordDigit(std::string_view boxText);
 
 // Fills `iImage` from `tConfig`, stations 1 to 64, the dimmer table and the password.
 // Every entry written is a byte 0..255, so the image checksum covers exactly the bytes
-// that go out. The gaps of the layout are left as the last upload filled them.
+// that go out. Entries below 0x8000 start from zero; the gaps above keep what the
+// last upload left there.
 void PackPanelImage(const PasswordDigits& password);
 
 // Fills the configuration from `iImage`: the relay, group, input, timer, preset and

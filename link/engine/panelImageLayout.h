@@ -67,6 +67,7 @@ public:
 };
 
 // Walks every region of the panel image, configuration record, stations 1 to 64 and
-// the dimmer table, in address order. Entries it does not name are gaps: no one
-// writes them but an upload, so they go back to the panel as the panel sent them.
+// the dimmer table, in address order. Entries it does not name are gaps: the packer
+// clears those below 0x8000, and the ones above go back to the panel as the last
+// upload brought them.
 void VisitPanelImageLayout(ImageFieldCodec& codec);

@@ -87,11 +87,12 @@ public:
                   kPanelNameWidth);
     }
 
-    // A percent outside 0..100 (only a foreign file holds one) goes out as the low
-    // byte of the same rule, as it always has.
+    // 100 % would round to 256, one past the panel's full level: it is sent as 255,
+    // which reads back as 100 %. A percent outside 0..100 (only a foreign file holds
+    // one) is held to the nearest level the panel has.
     void dmxLevel(int address, int16_t& percent) override
     {
-        store(address, static_cast<int32_t>(VbIntDiv(int64_t{percent} * 255 + 128, 100)));
+        store(address, static_cast<int32_t>(std::clamp<int64_t>(VbIntDiv(int64_t{percent} * 255 + 128, 100), 0, 255)));
     }
 
     void modbusSettings(int address, int16_t& mode, int16_t& baud, int16_t& parity) override
@@ -119,6 +120,10 @@ int16_t PasswordDigit(std::string_view boxText)
 
 void PackPanelImage(const PasswordDigits& password)
 {
+    // The low 32 KiB is built afresh by every pack, its gaps included. Above it only
+    // the gaps keep what the last upload left: the station planes that reach there and
+    // the dimmer words are written whole.
+    std::fill_n(iImage.begin(), kImageZeroedEntries, int16_t{0});
     ImagePacker packer(password);
     VisitPanelImageLayout(packer);
 }

@@ -6,7 +6,6 @@
 
 #include "dimmers/engine/controlSummary.h"
 #include "dimmers/engine/dimmerLists.h"
-#include "dimmers/engine/relayRun.h"
 #include "dimmers/engine/scaleGraph.h"
 
 namespace {
@@ -180,44 +179,6 @@ TEST(ScaleGraph, ValueTextsAndLines)
     EXPECT_EQ(lines[3].x2, 3945);
     graph.setTwoPoint(true);
     EXPECT_EQ(graph.lines()[1].x2, 3825 + 45);
-}
-
-TEST(RelayRun, PlainClicksToggleAndModifiedClicksSetTheRun)
-{
-    struct Click {
-        int16_t relay;
-        int shift;
-    };
-    struct Case {
-        const char* name;
-        std::vector<int16_t> includedBefore;
-        std::vector<Click> clicks;
-        std::vector<int16_t> includedAfter;
-    };
-    const Case cases[] = {
-        {"click 5 then shift-click 2", {}, {{4, 0}, {1, 1}}, {1, 2, 3, 4}},
-        {"shift-click the same relay sets, never toggles", {}, {{4, 0}, {4, 1}}, {4}},
-        {"a modified click first clears from relay 1", {0, 1, 2, 9}, {{3, 2}}, {9}},
-        {"double click toggles twice", {7}, {{7, 0}, {7, 0}}, {7}},
-        {"runs go either way", {}, {{10, 0}, {20, 4}, {15, 0}, {12, 1}}, {10, 11, 16, 17, 18, 19, 20}},
-    };
-    for (const Case& c : cases) {
-        std::array<int16_t, 48> flags{};
-        for (int16_t r : c.includedBefore) flags[static_cast<std::size_t>(r)] = -1;
-        RelayRun run;
-        int writes = 0;
-        for (const Click& click : c.clicks)
-            IncCnt(run, click.relay, click.shift, [&](int16_t r) { return flags[static_cast<std::size_t>(r)]; },
-                   [&](int16_t r, int16_t v) {
-                       flags[static_cast<std::size_t>(r)] = v;
-                       ++writes;
-                   });
-        std::vector<int16_t> included;
-        for (int16_t r = 0; r < 48; ++r)
-            if (flags[static_cast<std::size_t>(r)] != 0) included.push_back(r);
-        EXPECT_EQ(included, c.includedAfter) << c.name;
-        EXPECT_GE(writes, static_cast<int>(c.clicks.size())) << c.name;
-    }
 }
 
 } // namespace

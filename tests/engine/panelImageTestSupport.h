@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <random>
+#include <set>
 #include <utility>
 
 #include "core/modB3Dimmers.h"
@@ -23,8 +24,26 @@ inline std::string imageText(int first, int width)
     return text;
 }
 
+// The 4,058 entries that no field of the layout names.
+inline std::set<int> imageGaps()
+{
+    std::set<int> gaps;
+    auto addRange = [&](int first, int last) {
+        for (int a = first; a <= last; ++a) gaps.insert(a);
+    };
+    for (auto [first, last] : {std::pair{0x1406, 0x141F}, {0x1D80, 0x1DFF}, {0x1FE4, 0x1FEF}, {0x2000, 0x203F},
+                               {0x3040, 0x333F}, {0x8340, 0x83FF}, {0x9C0C, 0x9FFF}})
+        addRange(first, last);
+    for (int s = 1; s <= 64; ++s) {
+        addRange(0x2000 + 64 * s + 0x3B, 0x2000 + 64 * s + 0x3F);
+        addRange(0x3200 + 320 * s + 0x128, 0x3200 + 320 * s + 0x13F);
+    }
+    return gaps;
+}
+
 // Random bytes everywhere, except in the entries whose encoding cannot carry every
-// byte back (flags, the MODBUS byte, the DMX levels) and the password, which we fix.
+// byte back (flags, the MODBUS byte, the DMX levels, the gaps a pack clears) and the
+// password, which we fix. The DMX on level is the panel's full level.
 inline void fillRandomImage(unsigned seed, const PasswordDigits& password)
 {
     std::mt19937 rng(seed);
@@ -33,8 +52,10 @@ inline void fillRandomImage(unsigned seed, const PasswordDigits& password)
     for (int address : {0x1F61, 0x1F78, 0x1F79}) iImage[static_cast<std::size_t>(address)] = byte(rng) % 2;
     iImage[0x1FE3] = 21;
     iImage[0x1FE0] = 26;
-    iImage[0x1FE1] = 230;
+    iImage[0x1FE1] = 255;
     for (std::size_t k = 0; k < 6; ++k) iImage[0x1F7A + k] = password[k];
+    for (int address : imageGaps())
+        if (address < 0x8000) iImage[static_cast<std::size_t>(address)] = 0;
 }
 
 struct ConfigSnapshot {
