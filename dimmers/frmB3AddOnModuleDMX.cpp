@@ -99,30 +99,30 @@ void frmB3AddOnModuleDMX::cmdAutoMap_Click()
     ShowDMXConfiguration();
 }
 
-// A refused level puts the list back on the stored one and stores nothing: a stored
-// level the list has no entry for (0 or 100 from an upload) stays as it is.
 void frmB3AddOnModuleDMX::cboOnLevel_Click()
 {
-    if (cboOnLevel->ListIndex() < 0) return;
-    const int16_t level = static_cast<int16_t>(cboOnLevel->ListIndex() + 1);
-    if (level <= tConfig.iDMXOffLevel) {
-        MsgBox("On Level Must Be Greater Than Off Level", vbOKOnly | vbInformation, "Error");
-        ShowDMXConfiguration();
-    } else {
-        tConfig.iDMXOnLevel = level;
-    }
-    bChanged = VbTrue;
+    chooseLevel(cboOnLevel, tConfig.iDMXOnLevel, [](int16_t on) { return on > tConfig.iDMXOffLevel; },
+                "On Level Must Be Greater Than Off Level");
 }
 
 void frmB3AddOnModuleDMX::cboOffLevel_Click()
 {
-    if (cboOffLevel->ListIndex() < 0) return;
-    const int16_t level = static_cast<int16_t>(cboOffLevel->ListIndex() + 1);
-    if (level >= tConfig.iDMXOnLevel) {
-        MsgBox("Off Level Must Be Less Than On Level", vbOKOnly | vbInformation, "Error");
-        ShowDMXConfiguration();
+    chooseLevel(cboOffLevel, tConfig.iDMXOffLevel, [](int16_t off) { return off < tConfig.iDMXOnLevel; },
+                "Off Level Must Be Less Than On Level");
+}
+
+// A refused level puts the list back on the stored one and stores nothing: a stored
+// level the list has no entry for (0 or 100 from an upload) stays as it is.
+void frmB3AddOnModuleDMX::chooseLevel(const VbComboBox* list, int16_t& stored, bool (*allowed)(int16_t),
+                                      const char* refusal)
+{
+    if (list->ListIndex() < 0) return;
+    const auto level = static_cast<int16_t>(list->ListIndex() + 1);
+    if (allowed(level)) {
+        stored = level;
     } else {
-        tConfig.iDMXOffLevel = level;
+        MsgBox(refusal, vbOKOnly | vbInformation, "Error");
+        ShowDMXConfiguration();
     }
     bChanged = VbTrue;
 }

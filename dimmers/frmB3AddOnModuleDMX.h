@@ -34,4 +34,8 @@ public:
     VbComboBox* cboOffLevel;
     VbComboBox* cboFilter;
     int16_t iDMXRow = 0;
+
+private:
+    // Stores the level chosen when `allowed`, else says `refusal` and shows the stored one.
+    void chooseLevel(const VbComboBox* list, int16_t& stored, bool (*allowed)(int16_t), const char* refusal);
 };

@@ -18,10 +18,10 @@ constexpr int kFieldPitch = 360;
 frmB3DimmerOutput::frmB3DimmerOutput() : ChildForm(QStringLiteral("frmB3DimmerOutput"))
 {
     setCaption(QStringLiteral("Dimmer Outputs"));
-    setTwipsSize(11520, 7800);
+    setTwipsSize(11520, 8340);
     cboDDev = addList(this, 120, 120, 2895, DimmerDeviceEntries());
     chkEnabled = placed(new VbCheckBox(QStringLiteral("Device Enabled"), this), 3120, 150, 1575, 255);
-    frmConfig = placed(new QGroupBox(QStringLiteral("Dimmer Output Configuration"), this), 120, 600, 11280, 7080);
+    frmConfig = placed(new QGroupBox(QStringLiteral("Dimmer Output Configuration"), this), 120, 600, 11280, 7620);
     buildOutputFields();
     buildScaleGraph();
     buildControlOptions();
@@ -58,8 +58,11 @@ void frmB3DimmerOutput::buildOutputFields()
     cboPCDev = addList(frmConfig, 120, row(6) + 240, kFieldWidth, PhotocellStationEntries());
     cboTarget = addList(frmConfig, 120, row(7) + 240, kFieldWidth, TargetEntries());
     cboDMX = addList(frmConfig, 120, row(8) + 240, kFieldWidth, DmxChannelEntries());
-    cmdCopyConfig = placed(new QPushButton(QStringLiteral("Copy Configuration To Selected Dimmer Outputs"), frmConfig), 120, row(9) + 300, kFieldWidth, 420);
-    cmdCopyControl = placed(new QPushButton(QStringLiteral("Copy Control Options To Selected Dimmer Outputs"), frmConfig), 120, row(9) + 780, kFieldWidth, 420);
+    // Side by side under the fields and the graph, wide enough for their long captions.
+    cmdCopyConfig = placed(new QPushButton(QStringLiteral("Copy Configuration To Selected Dimmer Outputs"), frmConfig),
+                           120, 4080, 5400, 420);
+    cmdCopyControl = placed(new QPushButton(QStringLiteral("Copy Control Options To Selected Dimmer Outputs"), frmConfig),
+                            5760, 4080, 5400, 420);
 
     connect(cboDOut, &VbComboBox::Click, this, &frmB3DimmerOutput::cboDOut_Click);
     connect(cboPowerOnLevel, &VbComboBox::Click, this, &frmB3DimmerOutput::cboPowerOnLevel_Click);

@@ -18,7 +18,7 @@ constexpr int kSummaryWidth = 5400;
 
 void frmB3DimmerOutput::buildControlOptions()
 {
-    frmControl = placed(new QGroupBox(QStringLiteral("Control Options"), frmConfig), 120, 4080, 11040, 2880);
+    frmControl = placed(new QGroupBox(QStringLiteral("Control Options"), frmConfig), 120, 4620, 11040, 2880);
     cboCONum = addList(frmControl, 120, kListsTop, 1455, NumberedEntries("Control: ", kDimmerOptions));
     cboCOTyp = addList(frmControl, 1680, kListsTop, 1815, ControlTypeEntries());
     cboCODev = addList(frmControl, kSourceLeft, kListsTop, 1095, ControlSourceEntries());

@@ -35,7 +35,7 @@ TEST(ControlSummary, ReadsEveryFieldAndStopsWhereTheCodesHaveNoText)
     for (const Case& c : cases) EXPECT_EQ(ControlSummary(c.option, c.fields), c.text) << c.option;
 }
 
-TEST(DimmerLists, FadeRatesTrackingModesAndTargets)
+TEST(DimmerLists, FadeRatesAndTargets)
 {
     const ListEntries fades = FadeRateEntries();
     ASSERT_EQ(fades.size(), 43u);
@@ -43,14 +43,6 @@ TEST(DimmerLists, FadeRatesTrackingModesAndTargets)
     EXPECT_EQ(fades[16], "Fade Rate: 40 Sec");
     EXPECT_EQ(fades[42], "Fade Rate: 300 Sec");
     EXPECT_EQ(TargetEntries()[128], "Target: 128/255 (14 fc)");
-    EXPECT_EQ(ControlActionEntries().size(), 106u);
-    EXPECT_EQ(ControlRevertEntries().back(), "Revert After 600 Min");
-    const int modes[] = {0, 1, 3, 2};
-    for (int position = 0; position < 4; ++position) {
-        EXPECT_EQ(TrackingModeOfPosition(position), modes[position]);
-        EXPECT_EQ(TrackingPositionOfMode(modes[position]), position);
-    }
-    EXPECT_EQ(TrackingModeOfPosition(-1), -1);
     EXPECT_EQ(TrackingModeOfPosition(4), -1);
 }
 
