@@ -47,6 +47,10 @@ inline constexpr std::array<std::string_view, 5> kTimeZoneNames = {
 };
 
 // Months January..December and weekdays Sunday..Saturday.
+inline constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
 inline constexpr std::array<std::string_view, 12> kMonthAbbreviations = {
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec",
 };

@@ -105,11 +105,16 @@ void GridEditor::openList(VbComboBox* list, const QWidget* cell, int64_t stored,
     for (VbComboBox* other : lists_)
         if (other != list) other->hide();
     list->move(cell->pos());
-    const int entry = listPosition(stored, offset, list->ListCount());
-    if (preset == Preset::Quiet) list->presetListIndex(entry);
-    else list->setListIndex(entry);
+    selectStoredEntry(list, stored, offset, preset);
     list->show();
     list->raise();
+}
+
+void selectStoredEntry(VbComboBox* list, int64_t stored, int64_t offset, GridEditor::Preset preset)
+{
+    const int entry = listPosition(stored, offset, list->ListCount());
+    if (preset == GridEditor::Preset::Quiet) list->presetListIndex(entry);
+    else list->setListIndex(entry);
 }
 
 void showRows(std::initializer_list<CellColumn> arrays, int count)

@@ -116,6 +116,11 @@ private:
     std::vector<VbComboBox*> lists_;
 };
 
+// Selects the entry of `stored` in a list whose entry 0 stands for `offset` (none when
+// it has no such entry), raising the list's Click as code does unless it is a quiet preset.
+void selectStoredEntry(VbComboBox* list, int64_t stored, int64_t offset = 0,
+                       GridEditor::Preset preset = GridEditor::Preset::RaisesClick);
+
 // Row i of every array shown exactly when i < count.
 void showRows(std::initializer_list<CellColumn> arrays, int count);
 // Header c shown when more than 16 * c rows are shown.
@@ -161,6 +166,18 @@ void storeChosenEntry(VbComboBox* list, Store store, Redraw redraw)
     store(static_cast<int16_t>(entry));
     list->hide();
     redraw();
+    bChanged = VbTrue;
+}
+
+// A fixed list's Click (a list that stays in place): store the position plus the
+// list's offset and mark the configuration changed. A list without a selection stores
+// nothing.
+template <class Value>
+void storeListPosition(const VbComboBox* list, Value& stored, int offset = 0)
+{
+    const int entry = list->ListIndex();
+    if (entry < 0) return;
+    stored = static_cast<Value>(entry + offset);
     bChanged = VbTrue;
 }
 

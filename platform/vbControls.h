@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStringList>
+#include <cstdint>
+#include <span>
 
 class VbLabel : public QLabel {
     Q_OBJECT
@@ -86,6 +88,8 @@ public:
     explicit VbOptionButton(const QString& caption = {}, QWidget* parent = nullptr);
     bool Value() const { return isChecked(); }
     void setValue(bool value) { setChecked(value); }
+    // The selection a form is designed with: made without a Click.
+    void presetValue(bool value);
 
 signals:
     // Raised when the button becomes selected, by the user or by code.
@@ -112,3 +116,8 @@ signals:
 private:
     int valueAtPress_ = 0;
 };
+
+// An option array shown from a stored code: selects option `index` as code does
+// (Click when it was not selected yet), or clears every option without a Click when
+// the code names none, so a damaged value is kept until the user picks one.
+void selectOption(std::span<VbOptionButton* const> options, int64_t index);

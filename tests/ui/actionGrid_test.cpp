@@ -1,5 +1,5 @@
 // The behaviour every action table shares, once per member of the family: each member
-// names its form, prepares two items whose action list has at least four entries, and
+// names its form, prepares two items whose action list has at least two entries, and
 // says where the code of (item, row) is stored.
 #include <functional>
 
@@ -22,6 +22,12 @@ const ActionGridMember kMembers[] = {
      [](int i, int r) -> int16_t& { return tConfig.iInputToRelayControl(i, r); }, true},
     {"frmB3InputToGroupControl", [] { tConfig.iInputType[0] = tConfig.iInputType[1] = 11; },
      [](int i, int r) -> int16_t& { return tConfig.iInputToGroupControl(i, r); }, true},
+    {"frmB3TimerToRelayControl", [] {}, [](int t, int r) -> int16_t& { return tConfig.iTimerToRelayControl(t, r); },
+     false},
+    {"frmB3TimerToGroupControl", [] {}, [](int t, int r) -> int16_t& { return tConfig.iTimerToGroupControl(t, r); },
+     false},
+    {"frmB3TimerToPresetControl", [] {},
+     [](int t, int r) -> int16_t& { return tConfig.iTimerToPresetControl(t, r); }, false},
 };
 
 void PrintTo(const ActionGridMember& member, std::ostream* os) { *os << member.form; }
@@ -38,7 +44,7 @@ TEST_P(ActionGrid, CellsOpenTheActionListAndAPickStores)
     m.code(0, 47) = 1;
     m.code(0, 5) = -3;
     m.code(0, 6) = 99;
-    m.code(1, 2) = 2;
+    m.code(1, 2) = 1;
     auto* f = open<ActionGridForm>(m.form);
     ASSERT_NE(f, nullptr);
     const QString top = f->cboControl->itemText(f->iTopAction);
@@ -50,9 +56,9 @@ TEST_P(ActionGrid, CellsOpenTheActionListAndAPickStores)
     EXPECT_TRUE(f->cboControl->isVisible());
     EXPECT_EQ(f->cboControl->pos(), f->lblControl[47]->pos());
     EXPECT_EQ(f->cboControl->ListIndex(), 1);
-    choose(f->cboControl, 3);
-    EXPECT_EQ(m.code(0, 47), 3);
-    EXPECT_EQ(f->lblControl[47]->caption(), ' ' + f->cboControl->itemText(3));
+    choose(f->cboControl, f->iTopAction);
+    EXPECT_EQ(m.code(0, 47), f->iTopAction);
+    EXPECT_EQ(f->lblControl[47]->caption(), ' ' + top);
     EXPECT_FALSE(f->cboControl->isVisible());
 
     // The background closes the list and stores nothing.
@@ -77,7 +83,7 @@ TEST_P(ActionGrid, CellsOpenTheActionListAndAPickStores)
     click(f->lblControl[2]);
     choose(f->selector, 1);
     EXPECT_FALSE(f->cboControl->isVisible());
-    EXPECT_EQ(f->lblControl[2]->caption(), ' ' + f->cboControl->itemText(2));
+    EXPECT_EQ(f->lblControl[2]->caption(), ' ' + f->cboControl->itemText(1));
     EXPECT_EQ(f->lblControl[47]->caption(), ' ' + f->cboControl->itemText(0));
 }
 

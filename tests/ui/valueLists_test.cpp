@@ -7,7 +7,7 @@
 #include "core/dataFolder.h"
 #include "editors/frmB3InputActiveTimes.h"
 #include "editors/frmB3InputOptions.h"
-#include "editors/frmB3OffHoursSweepInterval.h"
+#include "editors/optionDialog.h"
 #include "editors/frmB3OpenAndCloseTimeNormalDays.h"
 #include "gridFormDriver.h"
 #include "support/appHarness.h"
@@ -144,8 +144,8 @@ TEST(ValueListMarks, OpeningMarksOnlyTheIntervalAndATimeChosenAfterSaveMarksAgai
     bChanged = VbFalse;
     app.trigger("mnuOffHoursSweepInterval");
     AppHarness::processEvents();
-    auto* interval = app.formAs<frmB3OffHoursSweepInterval>("frmB3OffHoursSweepInterval");
-    for (VbOptionButton* option : interval->optOffHoursSweepInterval) EXPECT_FALSE(option->Value());
+    auto* interval = app.formAs<OptionDialog>("frmB3OffHoursSweepInterval");
+    for (VbOptionButton* option : interval->opt) EXPECT_FALSE(option->Value());
     EXPECT_EQ(tConfig.iSweepInterval, 3);
     EXPECT_FALSE(bChanged);
 

@@ -1,0 +1,82 @@
+#include "editors/listSettingsForm.h"
+
+#include <QGroupBox>
+
+#include "core/modB3Glimwarden.h"
+#include "editors/engine/listEntries.h"
+#include "editors/gridEditor.h"
+#include "platform/childFormRegistry.h"
+#include "platform/twips.h"
+
+namespace {
+
+constexpr int kRowPitch = 480;
+constexpr int kLabelWidth = 1095;
+constexpr int kListWidth = 1815;
+constexpr int kFrameMargin = 240;
+
+bool registerListSettings(const ListSettingsKind& kind)
+{
+    return childForms::registerFactory(QString::fromLatin1(kind.formName), [&kind] { return new ListSettingsForm(kind); });
+}
+
+const ListSettingsKind kBlinkAlert{
+    "frmB3BlinkAlertAndAlarmSettings", "Blink Alert And Alarm Settings", "Blink Alert And Alarm Settings",
+    {{"Blink Alert", suffixedNumberEntries(2, 99, " Minutes"), 2, tConfig.iBlinkAlertMinutes},
+     {"OverRide", suffixedNumberEntries(5, 999, " Minutes"), 5, tConfig.iOverrideMinutes},
+     {"Alarm", suffixedNumberEntries(1, 99, " Seconds"), 1, tConfig.iAlarmSeconds}}};
+
+const ListSettingsKind kModBus{
+    "frmB3AddOnModuleModBus", "Add On Module ModBus", nullptr,
+    {{"Mode", {"ASCII", "RTU"}, 0, tConfig.iModBusMode},
+     {"Baud", {"38400", "19200", "9600", "4800"}, 0, tConfig.iModBusBaud},
+     {"Parity", {"None", "Odd", "Even"}, 0, tConfig.iModBusParity}}};
+
+[[maybe_unused]] const bool registered = registerListSettings(kBlinkAlert) && registerListSettings(kModBus);
+
+} // namespace
+
+ListSettingsForm::ListSettingsForm(const ListSettingsKind& kind) : ChildForm(QString::fromLatin1(kind.formName)), kind_(kind)
+{
+    setCaption(QString::fromLatin1(kind.caption));
+    const int rows = static_cast<int>(kind.rows.size());
+    const int rowsWidth = kLabelWidth + 120 + kListWidth;
+    const int rowsHeight = kRowPitch * rows;
+    QWidget* parent = this;
+    const int left = kFrameMargin;
+    int top = kFrameMargin;
+    if (kind.frameCaption) {
+        const int frameWidth = rowsWidth + 2 * kFrameMargin;
+        const int frameHeight = rowsHeight + 2 * kFrameMargin;
+        frame = placed(new QGroupBox(QString::fromLatin1(kind.frameCaption), this), kFrameMargin, 120, frameWidth, frameHeight);
+        setTwipsSize(frameWidth + 2 * kFrameMargin, frameHeight + 360);
+        parent = frame;
+        top = 360;
+    } else {
+        setTwipsSize(rowsWidth + 2 * kFrameMargin, rowsHeight + 2 * kFrameMargin);
+    }
+
+    for (const ListSetting& row : kind.rows) {
+        const int k = static_cast<int>(cbo.size());
+        const int rowTop = top + kRowPitch * k;
+        VbLabel* label = placed(new VbLabel(parent), left, rowTop, kLabelWidth, 315);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setCaption(QString::fromLatin1(row.label));
+        auto* list = placed(new VbComboBox(parent), left + kLabelWidth + 120, rowTop, kListWidth, 315);
+        list->setItems(listEntries(row.entries));
+        connect(list, &VbComboBox::Click, this, [this, k] { cbo_Click(k); });
+        lbl.push_back(label);
+        cbo.push_back(list);
+    }
+}
+
+void ListSettingsForm::Form_Activate()
+{
+    for (std::size_t k = 0; k < cbo.size(); ++k) selectStoredEntry(cbo[k], kind_.rows[k].stored, kind_.rows[k].offset);
+}
+
+void ListSettingsForm::cbo_Click(int Index)
+{
+    const ListSetting& row = kind_.rows[static_cast<std::size_t>(Index)];
+    storeListPosition(cbo[Index], row.stored, row.offset);
+}
