@@ -112,6 +112,25 @@ VbOptionButton::VbOptionButton(const QString& caption, QWidget* parent) : QRadio
     });
 }
 
+void VbOptionButton::presetValue(bool value)
+{
+    const QSignalBlocker blocker(this);
+    // An exclusive button refuses to be cleared while it is the one selected.
+    const bool exclusive = autoExclusive();
+    if (!value) setAutoExclusive(false);
+    setChecked(value);
+    setAutoExclusive(exclusive);
+}
+
+void selectOption(std::span<VbOptionButton* const> options, int64_t index)
+{
+    if (index >= 0 && index < static_cast<int64_t>(options.size())) {
+        options[static_cast<std::size_t>(index)]->setValue(true);
+        return;
+    }
+    for (VbOptionButton* option : options) option->presetValue(false);
+}
+
 VbHScrollBar::VbHScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
 {
     connect(this, &QScrollBar::valueChanged, this, [this](int) {
@@ -132,23 +151,4 @@ void VbHScrollBar::setValue(int value)
     }
     const QSignalBlocker blocker(this);
     QScrollBar::setValue(value < minimum() ? minimum() : maximum());
-}
-
-void VbOptionButton::presetValue(bool value)
-{
-    const QSignalBlocker blocker(this);
-    // An exclusive button refuses to be cleared while it is the one selected.
-    const bool exclusive = autoExclusive();
-    if (!value) setAutoExclusive(false);
-    setChecked(value);
-    setAutoExclusive(exclusive);
-}
-
-void selectOption(std::span<VbOptionButton* const> options, int64_t index)
-{
-    if (index >= 0 && index < static_cast<int64_t>(options.size())) {
-        options[static_cast<std::size_t>(index)]->setValue(true);
-        return;
-    }
-    for (VbOptionButton* option : options) option->presetValue(false);
 }
