@@ -1,14 +1,16 @@
 #include "core/dataFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <limits>
 #include <memory>
 #include <utility>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -230,16 +232,69 @@ bool writeAll(int fd, const std::string& bytes)
     return true;
 }
 
+// Up to `limit` bytes; fewer when the file is shorter by now.
+bool readAll(int fd, std::size_t limit, std::string& bytes)
+{
+    bytes.assign(limit, '\0');
+    std::size_t done = 0;
+    while (done < limit) {
+        const ssize_t n = ::read(fd, bytes.data() + done, limit - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return true;
+}
+
+constexpr std::string_view kTemporaryMark = ".saving-";
+
 // A new file beside `path`, created exclusively so that two saves never share it.
+// Its name carries the saving process, so that a later save can tell one left behind.
 int createTemporaryBeside(const std::string& path, std::string& temporaryPath)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryPath = path + ".saving-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        temporaryPath = path + std::string(kTemporaryMark) + std::to_string(::getpid()) + "-" + std::to_string(attempt);
         const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+// The process named by a temporary file "<file>.saving-<pid>-<attempt>" of `fileName`,
+// or 0 when `name` is not one.
+pid_t savingProcess(std::string_view name, std::string_view fileName)
+{
+    if (!name.starts_with(fileName) || !name.substr(fileName.size()).starts_with(kTemporaryMark)) return 0;
+    const char* const end = name.data() + name.size();
+    uint64_t pid = 0, attempt = 0;
+    const auto [afterPid, pidError] = std::from_chars(name.data() + fileName.size() + kTemporaryMark.size(), end, pid);
+    if (pidError != std::errc{} || afterPid == end || *afterPid != '-') return 0;
+    const auto [afterAttempt, attemptError] = std::from_chars(afterPid + 1, end, attempt);
+    if (attemptError != std::errc{} || afterAttempt != end) return 0;
+    return pid <= static_cast<uint64_t>(std::numeric_limits<pid_t>::max()) ? static_cast<pid_t>(pid) : 0;
+}
+
+// Removes the temporary files of saves of `target` that were killed part way. A save
+// still running in another process keeps its own; one of this process is never still
+// running, its saves being done one at a time.
+void removeAbandonedTemporaries(const std::string& target)
+{
+    const std::filesystem::path targetPath(target);
+    const std::filesystem::path folder = targetPath.has_parent_path() ? targetPath.parent_path() : ".";
+    const std::string fileName = targetPath.filename().string();
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        const pid_t owner = savingProcess(entry->path().filename().string(), fileName);
+        if (owner == 0) continue;
+        const bool abandoned = owner == ::getpid() || (::kill(owner, 0) != 0 && errno == ESRCH);
+        std::error_code typeError;
+        if (abandoned && entry->is_regular_file(typeError)) ::unlink(entry->path().c_str());
+    }
 }
 
 // Saving through a link replaces the file it names and keeps the link.
@@ -290,8 +345,12 @@ DataFileResult WriteDataFile(const std::string& path)
     // is refused as an ordinary write would be; a writable one keeps its permissions.
     struct stat existing {};
     const bool replacing = ::stat(target.c_str(), &existing) == 0;
-    if (replacing && S_ISREG(existing.st_mode) && ((existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
-        return writeFailure(path, systemError(EACCES));
+    if (replacing && S_ISREG(existing.st_mode)) {
+        // The real reason first (a read-only file system says so), then the mode bits
+        // that would not stop the superuser.
+        if (::access(target.c_str(), W_OK) != 0) return writeFailure(path, systemError(errno));
+        if ((existing.st_mode & 0222) == 0) return writeFailure(path, systemError(EACCES));
+    }
 
     std::string temporaryPath;
     const int fd = createTemporaryBeside(target, temporaryPath);
@@ -311,21 +370,29 @@ DataFileResult WriteDataFile(const std::string& path)
         ::unlink(temporaryPath.c_str());
         return writeFailure(path, systemError(renameError));
     }
+    removeAbandonedTemporaries(target);
     return {};
 }
 
 DataFileResult ReadDataFile(const std::string& path)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return readFailure(path, "it is a folder");
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return readFailure(path, "it cannot be opened (" + systemError(errno) + ")");
-    const std::streamoff size = in.tellg();
-    if (size < 0) return readFailure(path, "its size cannot be determined");
-    std::string bytes(std::min(static_cast<std::size_t>(size), kMaxUsefulFileBytes), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    // Opened without waiting, so that a named pipe or a device cannot hang the window
+    // before it is recognised as no data file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return readFailure(path, "it cannot be opened (" + systemError(errno) + ")");
+    struct stat info {};
+    std::string bytes;
+    std::string reason;
+    if (::fstat(fd, &info) != 0)
+        reason = "it cannot be examined (" + systemError(errno) + ")";
+    else if (S_ISDIR(info.st_mode))
+        reason = "it is a folder";
+    else if (!S_ISREG(info.st_mode))
+        reason = "it is not a regular file";
+    else if (!readAll(fd, std::min(static_cast<std::size_t>(info.st_size), kMaxUsefulFileBytes), bytes))
+        reason = "it cannot be read (" + systemError(errno) + ")";
+    ::close(fd);
+    if (!reason.empty()) return readFailure(path, reason);
 
     if (DataFileResult decoded = DecodeDataFile(bytes); !decoded) return readFailure(path, decoded.message);
     AfterSettingsLoaded();

@@ -46,7 +46,7 @@ frmB3TimersConfigure::frmB3TimersConfigure() : ChildForm(QStringLiteral("frmB3Ti
 {
     LoadingScope loading(bLoading);
     setCaption(QStringLiteral("Configure Timers"));
-    setTwipsSize(6000, 4800);
+    setTwipsSize(6000, 4320);
 
     lblTimer = addCaption(this, QStringLiteral("Timer"), 240, 240, 720);
     cboTimerNumber = addDropDown(this, 960, 240, 2175, {});

@@ -48,6 +48,11 @@ LabelArray GridEditor::addCells(int leftOffset, const CellLook& look)
     return addRows<VbLabel>(leftOffset, look.width, look.height, [this, &look] { return newLabel(look); });
 }
 
+LabelArray GridEditor::addCaptions(int leftOffset, int width)
+{
+    return addRows<VbLabel>(leftOffset, width, 315, [this] { return new VbLabel(form_); });
+}
+
 TextBoxArray GridEditor::addTextBoxes(int leftOffset, int width, int height)
 {
     return addRows<VbTextBox>(leftOffset, width, height, [this] { return new VbTextBox(form_); });

@@ -83,6 +83,8 @@ public:
 
     // One label per row at `leftOffset` into its column; hidden until a form shows it.
     LabelArray addCells(int leftOffset, const CellLook& look);
+    // One plain caption per row (no fill, no border), likewise.
+    LabelArray addCaptions(int leftOffset, int width);
     // One text box per row, likewise.
     TextBoxArray addTextBoxes(int leftOffset, int width, int height = 315);
     // One 16 x 16 picture per row showing a flag (showFlag); it takes clicks as a

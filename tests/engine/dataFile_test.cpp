@@ -1,8 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <climits>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/dataFile.h"
 #include "core/modB3Dimmers.h"
@@ -51,6 +62,45 @@ struct Snapshot {
         EXPECT_TRUE(dimmers == iDimmerData);
     }
 };
+
+// The messages of a save over an existing file and of a save of a new file, both on a
+// read-only file system mounted in a private namespace of a child process; nothing
+// where the machine allows no such namespace.
+std::optional<std::vector<std::string>> savesOnReadOnlyFileSystem(const fs::path& mountPoint)
+{
+    fs::create_directories(mountPoint);
+    int channel[2];
+    if (::pipe(channel) != 0) return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const uid_t uid = ::getuid();
+        bool isolated = ::unshare(CLONE_NEWNS) == 0;
+        if (!isolated && ::unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0) {
+            std::ofstream("/proc/self/setgroups") << "deny";
+            std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
+            isolated = true;
+        }
+        const std::string existing = (mountPoint / "existing.B3").string();
+        if (isolated && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+            ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, nullptr) == 0 && WriteDataFile(existing) &&
+            ::mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0) {
+            const std::string messages =
+                WriteDataFile(existing).message + '\0' + WriteDataFile((mountPoint / "new.B3").string()).message;
+            [[maybe_unused]] const ssize_t written = ::write(channel[1], messages.data(), messages.size());
+        }
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string messages;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;) messages.append(buffer, static_cast<std::size_t>(n));
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    if (messages.empty()) return std::nullopt;
+    const std::size_t split = messages.find('\0');
+    return std::vector<std::string>{messages.substr(0, split), messages.substr(split + 1)};
+}
 
 class DataFileTest : public ::testing::Test {
 protected:
@@ -244,6 +294,32 @@ TEST_F(DataFileTest, FilesOnDiskAreReplacedWholeAndFailuresLeaveThemAlone)
     tConfig.iLatitude = 0;
     ASSERT_TRUE(ReadDataFile(path.string()));
     EXPECT_EQ(tConfig.iLatitude, 61);
+}
+
+TEST_F(DataFileTest, PipesReadOnlyFileSystemsAndLeftoverTemporariesAreHandledWithCare)
+{
+    const Snapshot before;
+    const fs::path pipe = folder / "pipe.B3";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const DataFileResult fromPipe = ReadDataFile(pipe.string());   // returns at once, no writer needed
+    EXPECT_NE(fromPipe.message.find("not a regular file"), std::string::npos) << fromPipe.message;
+    before.expectCurrent();
+
+    // Killed saves of panel.B3 (this process, and one long gone) leave their files; a
+    // save still running elsewhere, other files' and other names are not touched.
+    const std::string self = std::to_string(::getpid());
+    const std::vector<std::string> abandoned{"panel.B3.saving-" + self + "-3", "panel.B3.saving-" + std::to_string(INT_MAX) + "-0"};
+    const std::vector<std::string> kept{"panel.B3.saving-1-0", "panel.B3.saving-notes", "other.B3.saving-" + self + "-0"};
+    for (const auto& name : abandoned) writeFile(folder / name, "partial");
+    for (const auto& name : kept) writeFile(folder / name, "partial");
+    ASSERT_TRUE(WriteDataFile((folder / "panel.B3").string()));
+    for (const auto& name : abandoned) EXPECT_FALSE(fs::exists(folder / name)) << name;
+    for (const auto& name : kept) EXPECT_TRUE(fs::exists(folder / name)) << name;
+
+    const auto readOnly = savesOnReadOnlyFileSystem(folder / "mounted");
+    if (!readOnly) GTEST_SKIP() << "no private mount namespace here";
+    for (const std::string& message : *readOnly)   // over the old file and as a new one
+        EXPECT_NE(message.find(std::strerror(EROFS)), std::string::npos) << message;
 }
 
 } // namespace

@@ -104,6 +104,7 @@ TEST(PanelDownload, OverTcpThePanelHoldsThePackedImageByteForByte)
 
     expectIdle(app, form);
     EXPECT_EQ(form->pbActivityProgress->value(), kTransferBlocks);
+    EXPECT_TRUE(form->lblActivityProgress->updatesEnabled() && form->pbActivityProgress->updatesEnabled());
     EXPECT_TRUE(form->Timer1->isActive());
     EXPECT_FALSE(bChanged);
     EXPECT_TRUE(bConnected);
