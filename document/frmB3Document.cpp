@@ -77,6 +77,8 @@ frmB3Document::frmB3Document() : ChildForm(QStringLiteral("frmB3Document"))
     lblFileName = placed(new VbLabel(this), 120, 120, 1095, 255);
     lblFileName->setCaption(QStringLiteral("Output File "));
     lblDocFileName = placed(new VbLabel(this), 1215, 120, 4920, 255);
+    // A path is told apart by its file name and where it starts.
+    lblDocFileName->setElideMode(Qt::ElideMiddle);
     lblDocFileName->setCaption(pathText(DefaultDocFilePath()));
     cmdBrowse = placed(new QPushButton(QStringLiteral("Browse"), this), 120, 480, 1215, 375);
 

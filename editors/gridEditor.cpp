@@ -113,6 +113,8 @@ void GridEditor::openList(VbComboBox* list, const QWidget* cell, int64_t stored,
     selectStoredEntry(list, stored, offset, preset);
     list->show();
     list->raise();
+    // The keys (Alt+Down, the arrows, Enter) go to the list just opened.
+    list->setFocus();
 }
 
 void selectStoredEntry(VbComboBox* list, int64_t stored, int64_t offset, GridEditor::Preset preset)

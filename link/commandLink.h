@@ -16,6 +16,7 @@
 #include <string>
 
 #include "link/engine/panelCommands.h"
+#include "platform/childFormRegistry.h"
 
 bool SendCommand(const std::string& sCmd, int16_t iLen, int32_t lSeconds);
 bool SendCommand(const PanelCommand& command);
@@ -30,7 +31,8 @@ bool LinkBusyFor(const void* asker);
 // Runs whenever the last holder lets the link go.
 void SetLinkFreedHandler(std::function<void()> handler);
 
-// Holds the link for its lifetime (nests).
+// Holds the link for its lifetime (nests). A form closed meanwhile is deleted only
+// after the holder has returned.
 class LinkBusyScope {
 public:
     explicit LinkBusyScope(const void* holder = nullptr);
@@ -40,4 +42,5 @@ public:
 
 private:
     const void* holder_;
+    childForms::DeletionHold formsKept_;
 };

@@ -185,6 +185,19 @@ void frmB3Connect::Form_Activate()
 
 void frmB3Connect::Form_Unload() { Timer1->stop(); }
 
+bool frmB3Connect::Form_QueryUnload()
+{
+    Timer1->stop();
+    return false;
+}
+
+// The poll runs only while the form is shown: a form closed during an exchange stays
+// quiet when the exchange returns, until the Connect menu shows it again.
+void frmB3Connect::resumePoll()
+{
+    if (isVisible()) Timer1->start();
+}
+
 void frmB3Connect::FindComPorts()
 {
     if (bConnected) return;
@@ -398,6 +411,8 @@ void frmB3Connect::failConnect(bool serial)
     } catch (...) {
     }
     bConnected = VbFalse;
+    // The exchange may have left "Connected" or a retry count in the status bar.
+    mainWindowHooks::UpdateStatusBar();
     cmdConnect->setEnabled(true);
     if (!serial) lblModem->hide();
 }
@@ -505,7 +520,7 @@ void frmB3Connect::cmdSetGWClock_Click()
     const QDate date = now.date();
     const PanelCommand setClock =
         pc::SetClock(now.time().hour(), now.time().minute(), date.month(), date.day(), date.year(), date.dayOfWeek() % 7);
-    if (ExchangeWithPanel(this, setClock).ownerAlive) Timer1->start();
+    if (ExchangeWithPanel(this, setClock).ownerAlive) resumePoll();
 }
 
 void frmB3Connect::LoadRevLabels()

@@ -36,6 +36,9 @@ public:
 
     void Form_Activate() override;
     void Form_Unload() override;
+    // The form keeps the link and its settings: its close box only hides it and stops
+    // the status poll, as closing the child forms does.
+    bool Form_QueryUnload() override;
 
     // Link settings.
     QGroupBox* Frame1 = nullptr;
@@ -133,6 +136,7 @@ private:
     void setTransferBusy(bool busy);
     void leavePasswordFrame();
     void endTransferActivity();
+    void resumePoll();
     void resetAfterUploadFailure();
     void installMainWindowHooks();
     void showLinkTypeControls(int type);

@@ -129,9 +129,13 @@ void frmB3Connect::connectTransferControls()
     connect(cmdPassWordContinue, &QPushButton::clicked, this, [this] { cmdPassWordContinue_Click(); });
     connect(cmdPassWordCancel, &QPushButton::clicked, this, [this] { cmdPassWordCancel_Click(); });
     connect(chkChangePanelPassWord, &VbCheckBox::Click, this, [this] { chkChangePanelPassWord_Click(); });
+    // Typing cannot empty a box: Delete is kept out like every other key.
+    const auto dropDelete = [](int& KeyCode) { KeyCode = 0; };
     for (int i = 0; i < kPasswordBoxes; ++i) {
         txtPassWord[i]->KeyPress = [this, i](int& KeyAscii) { txtPassWord_KeyPress(i, KeyAscii); };
         txtNewPassWord[i]->KeyPress = [this, i](int& KeyAscii) { txtNewPassWord_KeyPress(i, KeyAscii); };
+        txtPassWord[i]->KeyDown = dropDelete;
+        txtNewPassWord[i]->KeyDown = dropDelete;
     }
 }
 
@@ -152,7 +156,7 @@ void frmB3Connect::endTransferActivity()
     setTransferBusy(false);
     lblActivityProgress->hide();
     pbActivityProgress->hide();
-    Timer1->start();
+    resumePoll();
 }
 
 void frmB3Connect::MasterMDIMenuDisable()
@@ -334,4 +338,6 @@ void frmB3Connect::resetAfterUploadFailure()
     // The controls match the reset link type after an error as after a cancel: a
     // TCP/IP link had hidden the port buttons that the direct link needs.
     showLinkSettings();
+    // The link is down, whatever the last exchange left in the status bar.
+    mainWindowHooks::UpdateStatusBar();
 }

@@ -8,6 +8,7 @@
 
 #include "core/modB3Glimwarden.h"
 #include "link/commandLink.h"
+#include "platform/childFormRegistry.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ void sendPendingClick()
 {
     if (!pendingClick() || LinkBusy()) return;
     const PendingClick click = *std::exchange(pendingClick(), std::nullopt);
-    if (click.owner) ExchangeWithPanel(click.owner, click.command);
+    if (childForms::stillLoaded(click.owner)) ExchangeWithPanel(click.owner, click.command);
 }
 
 } // namespace
@@ -38,7 +39,9 @@ PanelExchange ExchangeWithPanel(const QObject* owner, const PanelCommand& comman
     if (LinkBusyFor(owner)) return exchange;
     exchange.answer = SendCommand(command) ? PanelAnswer::Replied : PanelAnswer::Failed;
     if (exchange.replied()) exchange.reply = sReply;
-    exchange.ownerAlive = !alive.isNull();
+    // A form closed during the wait is kept until its code has returned: "alive" is
+    // whether it is still loaded.
+    exchange.ownerAlive = childForms::stillLoaded(alive);
     return exchange;
 }
 

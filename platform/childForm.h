@@ -7,6 +7,10 @@
 #include <QString>
 #include <QWidget>
 
+namespace childForms {
+void unload(const QString& name);
+}
+
 class ChildForm : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +24,13 @@ public:
     virtual void Form_Unload() {}
     // A click on the form's background (not on a control).
     virtual void Form_Click() {}
+    // The close box asks first: true unloads the form; a form that must stay loaded
+    // does its own part and answers false, and is then only hidden.
+    virtual bool Form_QueryUnload() { return true; }
+
+    // True once Form_Unload has run: the form may still exist while code that awaited
+    // an exchange in it unwinds, but it does nothing more.
+    bool isUnloaded() const { return unloaded_; }
 
     // Client size in twips, fixed as the form declares it.
     void setTwipsSize(int widthTwips, int heightTwips);
@@ -31,5 +42,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend void childForms::unload(const QString& name);
+
     QString name_;
+    bool unloaded_ = false;
 };

@@ -4,7 +4,9 @@
 #include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
+#include <utility>
 
 #include "platform/childForm.h"
 
@@ -16,6 +18,8 @@ struct Registry {
     QHash<QString, QPointer<ChildForm>> instances;
     QHash<QString, QPointer<QEventLoop>> modalLoops;
     QPointer<QMdiArea> area;
+    int deletionHolds = 0;
+    QList<QPointer<QWidget>> heldFrames;
 };
 
 Registry& registry()
@@ -24,10 +28,25 @@ Registry& registry()
     return r;
 }
 
+// Qt draws the close box only for a frame with a system menu.
+constexpr Qt::WindowFlags kFrameFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
 QWidget* frameOf(ChildForm* form)
 {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget())) return sub;
     return form;
+}
+
+// The forms have a fixed size and never stay on top of another: only the entries that
+// mean something stay in the frame's system menu.
+void keepMeaningfulSystemMenu(QMdiSubWindow* sub)
+{
+    QMenu* menu = sub->systemMenu();
+    if (!menu) return;
+    const QStringList meaningless = {QMdiSubWindow::tr("&Size"), QMdiSubWindow::tr("Stay on &Top")};
+    for (QAction* action : menu->actions())
+        if (meaningless.contains(action->text())) menu->removeAction(action);
 }
 
 } // namespace
@@ -41,6 +60,19 @@ bool registerFactory(const QString& name, Factory factory)
 bool isRegistered(const QString& name) { return registry().factories.contains(name); }
 
 void setMdiArea(QMdiArea* area) { registry().area = area; }
+
+QSize frameSizeFor(const QSize& clientSize)
+{
+    QMdiArea* area = registry().area;
+    if (!area) return clientSize;
+    auto* client = new QWidget;
+    client->setFixedSize(clientSize);
+    QMdiSubWindow* probe = area->addSubWindow(client, kFrameFlags);
+    const QSize frame = probe->sizeHint();
+    area->removeSubWindow(probe);
+    delete probe;
+    return frame;
+}
 
 ChildForm* find(const QString& name)
 {
@@ -57,9 +89,8 @@ ChildForm* load(const QString& name)
     ChildForm* form = (*factory)();
     registry().instances.insert(name, form);
     if (registry().area) {
-        QMdiSubWindow* sub = registry().area->addSubWindow(form, Qt::Window | Qt::WindowTitleHint
-                                                                     | Qt::WindowMinimizeButtonHint
-                                                                     | Qt::WindowCloseButtonHint);
+        QMdiSubWindow* sub = registry().area->addSubWindow(form, kFrameFlags);
+        keepMeaningfulSystemMenu(sub);
         // Closing the frame unloads the form like VB's close box does.
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
         // A form unloaded and shown again has a new instance by the time the old
@@ -119,11 +150,31 @@ void unload(const QString& name)
     ChildForm* form = find(name);
     if (!form) return;
     registry().instances.remove(name);
+    form->unloaded_ = true;
     if (QPointer<QEventLoop> loop = registry().modalLoops.take(name)) loop->quit();
     form->Form_Unload();
     QWidget* frame = frameOf(form);
     frame->hide();
-    frame->deleteLater();
+    if (registry().deletionHolds > 0) registry().heldFrames.append(frame);
+    else frame->deleteLater();
+}
+
+bool stillLoaded(const QObject* object)
+{
+    if (!object) return false;
+    const auto* form = qobject_cast<const ChildForm*>(object);
+    return !form || !form->isUnloaded();
+}
+
+DeletionHold::DeletionHold() { ++registry().deletionHolds; }
+
+DeletionHold::~DeletionHold()
+{
+    if (--registry().deletionHolds > 0) return;
+    // Posted from the code that held: Qt delivers it only once that code has returned
+    // to the event loop it was called from.
+    for (const QPointer<QWidget>& frame : std::exchange(registry().heldFrames, {}))
+        if (frame) frame->deleteLater();
 }
 
 } // namespace childForms

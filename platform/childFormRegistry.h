@@ -9,6 +9,8 @@
 
 class ChildForm;
 class QMdiArea;
+class QObject;
+class QSize;
 
 namespace childForms {
 
@@ -19,6 +21,9 @@ bool isRegistered(const QString& name);
 
 // Where shown forms go; without an area (some tests) they are top-level windows.
 void setMdiArea(QMdiArea* area);
+// The size of the frame that a form of this client size gets in the area, as Qt
+// draws it with the current style and font.
+QSize frameSizeFor(const QSize& clientSize);
 
 // The live instance, or nullptr.
 ChildForm* find(const QString& name);
@@ -33,8 +38,22 @@ ChildForm* show(const QString& name);
 void showModal(const QString& name, const std::function<void(ChildForm*)>& prepare);
 // Hides the form without unloading it.
 void hide(const QString& name);
-// Form_Unload, then deletion (deferred, so a form may unload itself from a handler).
+// Form_Unload and hidden at once, then deleted: deferred, so a form may unload itself
+// from a handler, and held back while a DeletionHold lives.
 void unload(const QString& name);
+// False for nullptr and for a child form that has been unloaded.
+bool stillLoaded(const QObject* object);
+
+// While an exchange awaits its reply, events run and the code that waits still
+// stands in the form that started it: a form unloaded meanwhile is deleted only once
+// the last hold has ended and that code has returned.
+class DeletionHold {
+public:
+    DeletionHold();
+    ~DeletionHold();
+    DeletionHold(const DeletionHold&) = delete;
+    DeletionHold& operator=(const DeletionHold&) = delete;
+};
 
 template <class Form>
 Form* findAs(const QString& name) { return dynamic_cast<Form*>(find(name)); }

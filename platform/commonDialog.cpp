@@ -22,6 +22,11 @@ QString qtFilterOf(const std::string& filter)
     const QStringList parts = toQ(filter).split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
+        // A name that shows its patterns already, as "Data Files (*.B3)", stays as it is.
+        if (parts[i].endsWith('(' + parts[i + 1] + ')')) {
+            filters << parts[i];
+            continue;
+        }
         QString patterns = parts[i + 1];
         patterns.replace(';', ' ');
         filters << parts[i] + " (" + patterns + ")";

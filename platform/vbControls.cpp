@@ -7,6 +7,34 @@
 
 VbLabel::VbLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
+void VbLabel::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    showCaption();
+}
+
+void VbLabel::setElideMode(Qt::TextElideMode mode)
+{
+    elideMode_ = mode;
+    showCaption();
+}
+
+void VbLabel::showCaption()
+{
+    if (elideMode_ == Qt::ElideNone) {
+        setText(caption_);
+        return;
+    }
+    setText(fontMetrics().elidedText(caption_, elideMode_, contentsRect().width() - 2 * margin()));
+    setToolTip(caption_);
+}
+
+void VbLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    if (elideMode_ != Qt::ElideNone) showCaption();
+}
+
 void VbLabel::setBackColor(unsigned int bgr)
 {
     setAutoFillBackground(true);

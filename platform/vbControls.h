@@ -19,10 +19,13 @@ class VbLabel : public QLabel {
     Q_OBJECT
 public:
     explicit VbLabel(QWidget* parent = nullptr);
-    void setCaption(const QString& caption) { setText(caption); }
-    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+    QString caption() const { return elideMode_ == Qt::ElideNone ? text() : caption_; }
     void setBackColor(unsigned int bgr);
     void setForeColor(unsigned int bgr);
+    // A caption too long for the label shows elided there, whole in the tool tip;
+    // caption() still gives it whole.
+    void setElideMode(Qt::TextElideMode mode);
 
 signals:
     void Click();
@@ -35,6 +38,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showCaption();
+
+    QString caption_;
+    Qt::TextElideMode elideMode_ = Qt::ElideNone;
 };
 
 // VB's Button and Shift arguments of a mouse event: Button 1 left, 2 right, 4 middle;

@@ -46,6 +46,14 @@ void VbTextBox::setDesignText(const std::string& text)
 
 void VbTextBox::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Delete && KeyDown) {
+        int keyCode = vbKeyDelete;
+        KeyDown(keyCode);
+        if (keyCode == 0) {
+            event->accept();
+            return;
+        }
+    }
     const int typed = keyAsciiOf(event);
     if (!KeyPress || typed == 0) {
         QLineEdit::keyPressEvent(event);

@@ -2,8 +2,9 @@
 // A text box with VB's events: KeyPress sees each typed character as its code
 // (Backspace = 8, Ctrl+letter its control code, Ctrl+V = 22; Delete and the arrows are
 // no key press); the box enters the character the handler leaves, or nothing when it
-// sets the code to 0. Change fires for every change of the text, typed or set by code,
-// but not when the text stays the same. Click fires for a mouse click in the box.
+// sets the code to 0. KeyDown sees the Delete key likewise. Change fires for every
+// change of the text, typed or set by code, but not when the text stays the same.
+// Click fires for a mouse click in the box.
 // Pasted text is not filtered, as in VB.
 
 #include <QLineEdit>
@@ -24,6 +25,10 @@ public:
     void setDesignText(const std::string& text);
 
     std::function<void(int& KeyAscii)> KeyPress;
+    // The Delete key (KeyCode vbKeyDelete), which edits but is no key press; setting
+    // KeyCode to 0 drops it.
+    std::function<void(int& KeyCode)> KeyDown;
+    static constexpr int vbKeyDelete = 46;
 
 signals:
     void Change();

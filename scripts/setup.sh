@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build and the tests need; does nothing when
 # all of them are there already.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev
+packages=(cmake g++ make qt6-base-dev qt6-serialport-dev libgl-dev libgtest-dev fonts-liberation2
           libqt6serialport6 iproute2)
 missing=()
 for p in "${packages[@]}"; do

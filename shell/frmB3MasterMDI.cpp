@@ -71,10 +71,22 @@ frmB3MasterMDI::frmB3MasterMDI()
     connect(tmrFix, &QTimer::timeout, this, [this] { tmrFix_Timer(); });
     tmrFix->start();
 
-    resize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
+    fixedSize_ = FixedWindowSize();
+    resize(fixedSize_);
 }
 
 frmB3MasterMDI::~frmB3MasterMDI() = default;
+
+// The window keeps its twips size where that is enough, and grows where the largest
+// child form, in the frame Qt draws around it, would not fit the MDI area whole.
+QSize frmB3MasterMDI::FixedWindowSize() const
+{
+    const QSize largestFrame = childForms::frameSizeFor(
+        QSize(twipsToPixels(kLargestFormWidthTwips), twipsToPixels(kLargestFormHeightTwips)));
+    const int areaFrame = 2 * mdiArea->frameWidth();
+    const QSize aroundArea(areaFrame, areaFrame + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    return QSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips)).expandedTo(largestFrame + aroundArea);
+}
 
 void frmB3MasterMDI::buildMenus()
 {
@@ -164,7 +176,7 @@ void frmB3MasterMDI::buildLoadingCover()
 
 void frmB3MasterMDI::MDIForm_Load()
 {
-    resize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
+    resize(fixedSize_);
     if (const QScreen* display = screen()) {
         const QRect area = display->geometry();
         move(area.x() + (area.width() - frameGeometry().width()) / 2,
@@ -227,8 +239,7 @@ void frmB3MasterMDI::changeEvent(QEvent* event)
 void frmB3MasterMDI::MDIForm_Resize()
 {
     if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
-    const QSize fixed(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
-    if (size() != fixed) resize(fixed);
+    if (size() != fixedSize_) resize(fixedSize_);
 }
 
 int frmB3MasterMDI::Left() const { return pixelsToTwips(frameGeometry().x()); }
@@ -342,10 +353,12 @@ void frmB3MasterMDI::mnuAddOnModules_Click()
 
 void frmB3MasterMDI::mnuExit_Click()
 {
-    if (DeferWhileLinkBusy([this] { mnuExit_Click(); })) return;
     if (!DiscardChangesConfirmed()) return;
-    bExitConfirmed = true;
-    ExitProgram();
+    const auto exitConfirmed = [this] {
+        bExitConfirmed = true;
+        ExitProgram();
+    };
+    if (!DeferWhileLinkBusy(exitConfirmed)) exitConfirmed();
 }
 
 void frmB3MasterMDI::ExitProgram()
@@ -375,11 +388,8 @@ void frmB3MasterMDI::UnloadEveryForm()
 void frmB3MasterMDI::closeEvent(QCloseEvent* event)
 {
     if (!exitProgramRunning_ && !bExitConfirmed) {
-        if (DeferWhileLinkBusy([this] { close(); })) {
-            event->ignore();
-            return;
-        }
-        if (!DiscardChangesConfirmed()) {
+        // The question comes first: No must leave a running transfer untouched.
+        if (!DiscardChangesConfirmed() || DeferWhileLinkBusy([this] { ExitProgram(); })) {
             event->ignore();
             return;
         }
@@ -400,7 +410,7 @@ void frmB3MasterMDI::DisconnectLoadedConnectForm()
 }
 
 // Closing the connect form under a running exchange would pull the link out from
-// under it: ask the transfer to stop and run the command again once the link is
+// under it: ask the transfer to stop and run the rest of the command once the link is
 // idle and no message box of the exchange is still open.
 bool frmB3MasterMDI::DeferWhileLinkBusy(std::function<void()> retry)
 {

@@ -4,6 +4,7 @@
 // MasterMDI() (shell/mainServices.h).
 
 #include <QMainWindow>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <functional>
@@ -24,6 +25,10 @@ class frmB3MasterMDI : public QMainWindow {
 public:
     static constexpr int kWidthTwips = 11055;
     static constexpr int kHeightTwips = 8145;
+    // The client area of the largest child form (the dimmer outputs; the live forms
+    // and grid editors have 10815 x 7335).
+    static constexpr int kLargestFormWidthTwips = 11520;
+    static constexpr int kLargestFormHeightTwips = 8340;
     static constexpr int kHourglassPointer = 11;
 
     frmB3MasterMDI();
@@ -72,6 +77,7 @@ private:
     void buildStatusBar();
     void buildLoadingCover();
 
+    QSize FixedWindowSize() const;
     void MDIForm_Resize();
     void MDIForm_Unload();
     void tmrFix_Timer();
@@ -97,6 +103,7 @@ private:
     QTimer* linkBusyRetry_ = nullptr;
     std::function<void()> pendingCommand_;
     bool exitProgramRunning_ = false;
+    QSize fixedSize_;
 };
 
 // Creates the main window, shows it and runs its start-up: the one path into the

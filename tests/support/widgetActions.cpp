@@ -1,14 +1,36 @@
 #include "widgetActions.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QComboBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
+namespace {
+
+// Where a user clicks: a check box or option button takes clicks on its box and its
+// caption only, which may end before the middle of the control.
+QPoint clickPoint(const QWidget* widget)
+{
+    QStyle::SubElement clickRect;
+    if (qobject_cast<const QCheckBox*>(widget)) clickRect = QStyle::SE_CheckBoxClickRect;
+    else if (qobject_cast<const QRadioButton*>(widget)) clickRect = QStyle::SE_RadioButtonClickRect;
+    else return widget->rect().center();
+    const auto* button = static_cast<const QAbstractButton*>(widget);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(clickRect, &option, button).center();
+}
+
+} // namespace
+
 void clickWidget(QWidget* widget)
 {
     ASSERT_NE(widget, nullptr);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    QTest::mouseClick(widget, Qt::LeftButton, {}, clickPoint(widget));
 }
 
 void chooseListEntry(QComboBox* list, int index)

@@ -64,6 +64,10 @@ TEST_F(DocumentFormTest, SectionBoxesAreRememberedBetweenOpenings)
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), "Document");
     EXPECT_EQ(form->lblDocFileName->caption(), toQ(DefaultDocFilePath()));
+    // Too long for the label, the path keeps its start and its file name in sight.
+    EXPECT_TRUE(form->lblDocFileName->text().startsWith(toQ(DefaultDocFilePath()).left(4)));
+    EXPECT_TRUE(form->lblDocFileName->text().endsWith("Brevantine 3.txt"));
+    EXPECT_EQ(form->lblDocFileName->toolTip(), toQ(DefaultDocFilePath()));
     EXPECT_EQ(form->chkPrintOptions[0]->text(), "Panel Settings");
     EXPECT_EQ(form->chkPrintOptions[9]->text(), "Off Hours Sweeps Schedule");
     for (int i = 0; i < 12; ++i) EXPECT_TRUE(form->chkPrintOptions[i]->isVisible()) << i;
@@ -147,6 +151,18 @@ TEST_F(DocumentFormTest, BrowseAcceptsNewNamesAndAsksBeforeOverwriting)
     form = open();
     QTest::mouseClick(form->cmdBrowse, Qt::LeftButton);
     EXPECT_NE(recorder.fileDialogs.back().fileName, DocumentationFolderPath() + "/*.TXT");
+    EXPECT_EQ(sDocFile, DefaultDocFilePath());
+    EXPECT_EQ(form->lblDocFileName->caption(), toQ(DefaultDocFilePath()));
+}
+
+// Cancelled, the first dialog of the run hands back its starting mask: no path.
+TEST_F(DocumentFormTest, CancellingTheFirstBrowseKeepsThePath)
+{
+    frmB3Document* form = open();
+    recorder.cancelFileDialog();
+    QTest::mouseClick(form->cmdBrowse, Qt::LeftButton);
+    ASSERT_EQ(recorder.fileDialogs.size(), 1u);
+    EXPECT_EQ(recorder.fileDialogs[0].fileName, DocumentationFolderPath() + "/*.TXT");
     EXPECT_EQ(sDocFile, DefaultDocFilePath());
     EXPECT_EQ(form->lblDocFileName->caption(), toQ(DefaultDocFilePath()));
 }

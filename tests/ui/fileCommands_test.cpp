@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QTimer>
 
 #include "core/dataFile.h"
 #include "core/dataFolder.h"
@@ -31,6 +34,23 @@ std::string savedFileWithLatitude(const std::string& name, int16_t latitude)
     EXPECT_TRUE(WriteDataFile(path));
     tConfig = current;
     return path;
+}
+
+// The dialog the user sees, not a recorded call: each filter names its patterns once.
+TEST(FileCommands, TheOpenDialogOffersDataFilesAndAllFiles)
+{
+    AppHarness app;
+    QStringList filters;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            filters = dialog->nameFilters();
+            dialog->reject();
+        }
+    });
+    watch.start(10);
+    app.trigger("mnuOpen");
+    EXPECT_EQ(filters, (QStringList{"Brevantine 3 Data Files (*.B3)", "All Files (*.*)"}));
 }
 
 TEST(FileCommands, NewAsksWhileChangedAndResetsOnYes)

@@ -352,6 +352,33 @@ TEST_F(LiveStatusForms, ClicksAndTicksWhileAReplyIsAwaitedStartNoSecondExchangeB
     EXPECT_TRUE(bConnected);
 }
 
+// Closed by its box while its reply is awaited, the form is gone at once for the
+// program but deleted only once the exchange has returned, and it asks nothing more.
+TEST_F(LiveStatusForms, ClosedWhileAReplyIsAwaitedTheFormOutlivesTheExchange)
+{
+    setInstalledPoints(4);
+    connectTcp(31);
+    auto* form = openFromMenu<frmB3RelayStatus>("mnuRelayStatus", "frmB3RelayStatus");
+    ASSERT_NE(form, nullptr);
+    const QPointer<frmB3RelayStatus> alive(form);
+    panel.clearReceived();
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 300);
+    bool keptDuringWait = false;
+    QTimer::singleShot(100, [&] {
+        form->parentWidget()->close();
+        QTest::qWait(20);
+        keptDuringWait = !alive.isNull() && app.form("frmB3RelayStatus") == nullptr;
+    });
+    clickWidget(form->cmdUpdateStatus);
+
+    EXPECT_TRUE(keptDuringWait);
+    AppHarness::processEvents();
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_EQ(commandsReceived(), Commands{"23FF"});
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(mainMenusEnabled());
+}
+
 TEST_F(LiveStatusForms, SerialLinkPollsFromActivationWithoutUpdateButtons)
 {
     setInstalledPoints(12);

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -79,6 +80,8 @@ TEST(PanelDownload, OverTcpThePanelHoldsThePackedImageByteForByte)
     TypeIntoFocus(form, "923456");
     EXPECT_EQ(form->focusWidget(), form->txtPassWord[0]);
     TypeIntoFocus(form, "a\b1");
+    QTest::keyClick(form->focusWidget(), Qt::Key_Home);
+    QTest::keyClick(form->focusWidget(), Qt::Key_Delete);
     EXPECT_EQ(boxes(form->txtPassWord), "123456");
     EXPECT_EQ(form->focusWidget(), form->txtPassWord[1]);
     EXPECT_TRUE(panel.received().empty());
@@ -262,7 +265,7 @@ TEST(PanelDownload, ClosingTheMainWindowCancelsTheDownloadFirst)
         else WhenDuringTransfer(form, [form] { return BlockShown(form) >= 5; }, close);
         Click(form->cmdPassWordContinue);
 
-        EXPECT_EQ(dialogs.prompts().at(0), "Manual Download Cancel." + kMayNotFunction);
+        EXPECT_EQ(dialogs.prompts().back(), "Manual Download Cancel." + kMayNotFunction);
         EXPECT_TRUE(WaitUntil([&] { return !app.window().isVisible(); }, 5000));
         AppHarness::processEvents();
         EXPECT_EQ(app.form("frmB3Connect"), nullptr);
@@ -322,4 +325,32 @@ TEST(PanelDownload, APanelLostOnThePasswordWriteGetsNoBlock)
     EXPECT_TRUE(form->cmdConnect->isEnabled());
     EXPECT_FALSE(form->lblActivityProgress->isVisibleTo(form->fraOnLineFunctions));
     EXPECT_TRUE(app.window().menuControl("mnuFile")->isEnabled());
+}
+
+// The connect form's close box only hides it: the download goes on to its end behind
+// it, and the Connect menu brings back the connected form, whose button disconnects.
+TEST(PanelDownload, TheConnectFormClosedDuringADownloadKeepsTheLink)
+{
+    FakePanel panel;
+    DialogRecorder dialogs;
+    AppHarness app;
+    frmB3Connect* form = ConnectTo(app, panel, "127.0.4.31");
+    const QString panelTime = form->lblPanelTime->caption();
+
+    Click(form->cmdDownLoadToB2);
+    WhenDuringTransfer(form, [form] { return BlockShown(form) >= 5; }, [form] { form->parentWidget()->close(); });
+    Click(form->cmdPassWordContinue);
+    AppHarness::processEvents();
+
+    EXPECT_EQ(dialogs.prompts(), std::vector<std::string>{"Download Complete"});
+    EXPECT_TRUE(PanelHoldsImage(panel));
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->Timer1->isActive());
+    ASSERT_EQ(OpenConnectForm(app), form);
+    EXPECT_TRUE(bConnected);
+    EXPECT_TRUE(form->fraOnLineFunctions->isVisible());
+    EXPECT_EQ(form->lblPanelTime->caption(), panelTime);
+    Click(form->cmdConnect);
+    EXPECT_FALSE(bConnected);
+    EXPECT_EQ(app.statusPanel(2), "Disconnected");
 }

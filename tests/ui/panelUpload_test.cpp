@@ -19,6 +19,7 @@
 #include "platform/vbControls.h"
 #include "platform/vbTextBox.h"
 #include "shell/frmB3MasterMDI.h"
+#include "shell/mainServices.h"
 #include "transferDriver.h"
 
 namespace {
@@ -81,6 +82,7 @@ void expectResetToDefaults(const frmB3Connect* form)
     for (const VbOptionButton* option : form->optComPort) EXPECT_TRUE(option->isVisibleTo(form->Frame1));
     EXPECT_TRUE(form->cmdUpLoadFromB2->isVisibleTo(form->fraOnLineFunctions));
     EXPECT_TRUE(form->cmdConnect->isEnabled());
+    EXPECT_EQ(StatusPanelText(2), "Disconnected");
 }
 
 // A panel with a configuration of its own and the program started.

@@ -50,6 +50,12 @@ TEST_F(RelayOutputOptions, OpeningACellStoresBackOnlyWhenTheListShowedAnotherEnt
     choose(f->cboNewPowerOnType, 3);
     EXPECT_EQ(tConfig.iRelayPowerOnType[2], 3);
     EXPECT_EQ(f->lblPowerOnType[2]->caption(), " Last State");
+
+    // Whichever list a cell opens takes the keys.
+    click(f->lblPowerOnType[2]);
+    ASSERT_EQ(f->focusWidget(), f->cboNewPowerOnType);
+    QTest::keyClick(f->focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(tConfig.iRelayPowerOnType[2], 2);
 }
 
 TEST_F(RelayOutputOptions, CodesWithoutAnEntryShowEmptyAndAreNeverRewrittenByViewing)
