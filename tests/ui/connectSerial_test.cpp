@@ -17,6 +17,7 @@
 #include "core/modB3Glimwarden.h"
 #include "dialogRecorder.h"
 #include "fakePanel.h"
+#include "link/commandLink.h"
 #include "link/engine/frameProtocol.h"
 #include "link/engine/panelCommands.h"
 #include "link/frmB3Connect.h"
@@ -116,6 +117,18 @@ TEST(ConnectSerial, ModemResetsDialsConnectsAndHangsUp)
     EXPECT_FALSE(form->lblModem->isVisibleTo(form));
     EXPECT_EQ(firstOf(panel.received(), 3), (std::vector<std::string>{"ATZ\r", "ATDT 555-123\r", BuildFrame("05")}));
     EXPECT_TRUE(panel.modemOnline());
+
+    // Over a modem each attempt waits three times the time-out: a reply 1.5 s late to
+    // a command of 1 s is taken at the first attempt.
+    form->Timer1->stop();
+    panel.clearReceived();
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 1500);
+    EXPECT_TRUE(SendCommand("01", 34, 1));
+    EXPECT_EQ(panel.received(), FramesOf({"01"}));
+    // SendRaw calls a reply shorter than asked for a time-out, and keeps what came.
+    EXPECT_TRUE(SendRaw(BuildFrame("01"), 34, 1));
+    EXPECT_FALSE(SendRaw(BuildFrame("01"), 35, 1));
+    EXPECT_EQ(sReply.size(), 34u);
 
     QElapsedTimer clock;
     clock.start();

@@ -17,6 +17,8 @@
 #include "dialogRecorder.h"
 #include "fakePanel.h"
 #include "link/commandLink.h"
+#include <QThread>
+#include <optional>
 #include "link/engine/frameProtocol.h"
 #include "link/engine/panelCommands.h"
 #include "link/frmB3Connect.h"
@@ -139,6 +141,8 @@ TEST(ConnectTcp, ConnectsReadsRevisionStatusAndHardwareThenRefreshesSetsClockAnd
     ASSERT_EQ(panel.received().size(), 1u);
     EXPECT_TRUE(panel.received()[0] == clockFrame(before) || panel.received()[0] == clockFrame(after)) << panel.received()[0];
     EXPECT_EQ(panel.status().hour, after.time().hour());
+    // The status timer runs again after the clock, on TCP/IP too (where it reads nothing).
+    EXPECT_TRUE(form->Timer1->isActive());
 
     for (VbTextBox* box : form->txtPassWord) box->setText("7");
     Click(form->cmdConnect);
@@ -172,10 +176,35 @@ TEST(ConnectTcp, HardwareQuestionNoKeepsTheHostAndIsAskedOncePerConnection)
     Click(form->cmdRefresh);
     EXPECT_EQ(dialogs.messages.size(), 1u);
 
+    // The comparison counts as made from the moment its read goes out, so that a read
+    // that fails is not tried again on this connection.
     Click(form->cmdConnect);
+    panel.clearReceived();
+    panel.injectFault(FakePanel::Fault::LateReply, -1, 100);
+    std::optional<bool> checkedDuringRead;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!checkedDuringRead && panel.received().size() == 3) checkedDuringRead = form->bHardwareChecked != 0;
+    });
+    watch.start(5);
     Click(form->cmdConnect);
     ASSERT_TRUE(bConnected);
+    EXPECT_EQ(panel.received(), FramesOf({"05", "01", "311FF00B"}));
+    EXPECT_EQ(checkedDuringRead, std::optional<bool>(true));
     EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+// A reply that is in by the time the wait ends, but only seen once the time is up,
+// counts as none: the attempt is repeated.
+TEST_F(ConnectedOverTcp, AReplySeenOnlyAfterTheTimeOutIsRetried)
+{
+    connectTo("127.0.0.83");
+    panel.clearReceived();
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 200);
+    // The window is busy while the reply comes in.
+    QTimer::singleShot(100, [] { QThread::msleep(1200); });
+    EXPECT_TRUE(SendCommand("01", 34, 1));
+    EXPECT_EQ(panel.received(), FramesOf({"01", "01"}));
 }
 
 TEST_F(ConnectedOverTcp, RetriesShowTheirCountAndTheReplyMustHaveTheExpectedLength)

@@ -155,6 +155,18 @@ TEST_F(DocumentFormTest, BrowseAcceptsNewNamesAndAsksBeforeOverwriting)
     EXPECT_EQ(form->lblDocFileName->caption(), toQ(DefaultDocFilePath()));
 }
 
+// Cancelled, the first dialog of the run hands back its starting mask: no path.
+TEST_F(DocumentFormTest, CancellingTheFirstBrowseKeepsThePath)
+{
+    frmB3Document* form = open();
+    recorder.cancelFileDialog();
+    QTest::mouseClick(form->cmdBrowse, Qt::LeftButton);
+    ASSERT_EQ(recorder.fileDialogs.size(), 1u);
+    EXPECT_EQ(recorder.fileDialogs[0].fileName, DocumentationFolderPath() + "/*.TXT");
+    EXPECT_EQ(sDocFile, DefaultDocFilePath());
+    EXPECT_EQ(form->lblDocFileName->caption(), toQ(DefaultDocFilePath()));
+}
+
 TEST_F(DocumentFormTest, CreateWritesTheWholeFileAndOverwritesWithoutAsking)
 {
     ASSERT_TRUE(QDir().mkpath(toQ(DocumentationFolderPath())));

@@ -147,6 +147,12 @@ TEST_F(TiverlinkStatusOverTcp, PhotocellShowsItsLightLevel)
     EXPECT_EQ(form->lblPresentF->text(), "No Response");
     EXPECT_FALSE(shown(form->lblLightLevel));
     EXPECT_FALSE(shown(form->lblInputFStatus[0]));
+
+    // Activated again, the form refills its list and comes back to the chosen station.
+    tStation[4].sName = "Renamed";
+    childForms::show("frmB3TiverlinkStatus");
+    EXPECT_EQ(form->cboTLinkDevice->itemText(4), "Renamed");
+    EXPECT_EQ(form->cboTLinkDevice->currentIndex(), 4);
 }
 
 TEST_F(TiverlinkStatusOverTcp, AStationChosenDuringAPollDoesNotTakeOverItsReplies)
