@@ -4,6 +4,7 @@
 
 #include "core/modB3Glimwarden.h"
 #include "editors/engine/nameKeyFilter.h"
+#include "editors/settingControls.h"
 #include "platform/childFormRegistry.h"
 #include "platform/twips.h"
 
@@ -21,10 +22,9 @@ frmB3EditPanelName::frmB3EditPanelName()
     setCaption(QStringLiteral("Edit Panel Name"));
     setTwipsSize(5040, 2280);
 
-    chkDefaultPanelName = placed(new VbCheckBox(QStringLiteral("Use Default Panel Name"), this), 240, 240, 3015, 315);
-    lblPanelName = placed(new VbLabel(this), 240, 720, 1065, 315);
-    lblPanelName->setCaption(QStringLiteral("Panel Name"));
-    txtPanelName = placed(new VbTextBox(this), 1320, 720, 3480, 315);
+    chkDefaultPanelName = addButton<VbCheckBox>(this, QStringLiteral("Use Default Panel Name"), 240, 240, 3015);
+    lblPanelName = addCaption(this, QStringLiteral("Panel Name"), 240, 720, 1065);
+    txtPanelName = placed(new VbTextBox(this), 1320, 720, 3480, kControlHeight);
     txtPanelName->setDesignText("Text1");
 
     connect(chkDefaultPanelName, &VbCheckBox::Click, this, [this] { chkDefaultPanelName_Click(); });

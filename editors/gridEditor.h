@@ -171,18 +171,6 @@ void storeChosenEntry(VbComboBox* list, Store store, Redraw redraw)
     bChanged = VbTrue;
 }
 
-// A fixed list's Click (a list that stays in place): store the position plus the
-// list's offset and mark the configuration changed. A list without a selection stores
-// nothing.
-template <class Value>
-void storeListPosition(const VbComboBox* list, Value& stored, int offset = 0)
-{
-    const int entry = list->ListIndex();
-    if (entry < 0) return;
-    stored = static_cast<Value>(entry + offset);
-    bChanged = VbTrue;
-}
-
 // Wires one event of every control of an array (labels, pictures, option buttons, check
 // boxes) to a handler taking the index, like a VB control array:
 // connectArray(lblInclude, &VbLabel::DblClick, ...).

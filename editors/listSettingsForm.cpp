@@ -5,6 +5,7 @@
 #include "core/modB3Glimwarden.h"
 #include "editors/engine/listEntries.h"
 #include "editors/gridEditor.h"
+#include "editors/settingControls.h"
 #include "platform/childFormRegistry.h"
 #include "platform/twips.h"
 
@@ -59,11 +60,9 @@ ListSettingsForm::ListSettingsForm(const ListSettingsKind& kind) : ChildForm(QSt
     for (const ListSetting& row : kind.rows) {
         const int k = static_cast<int>(cbo.size());
         const int rowTop = top + kRowPitch * k;
-        VbLabel* label = placed(new VbLabel(parent), left, rowTop, kLabelWidth, 315);
+        VbLabel* label = addCaption(parent, QString::fromLatin1(row.label), left, rowTop, kLabelWidth);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setCaption(QString::fromLatin1(row.label));
-        auto* list = placed(new VbComboBox(parent), left + kLabelWidth + 120, rowTop, kListWidth, 315);
-        list->setItems(listEntries(row.entries));
+        VbComboBox* list = addDropDown(parent, left + kLabelWidth + 120, rowTop, kListWidth, listEntries(row.entries));
         connect(list, &VbComboBox::Click, this, [this, k] { cbo_Click(k); });
         lbl.push_back(label);
         cbo.push_back(list);
@@ -78,5 +77,5 @@ void ListSettingsForm::Form_Activate()
 void ListSettingsForm::cbo_Click(int Index)
 {
     const ListSetting& row = kind_.rows[static_cast<std::size_t>(Index)];
-    storeListPosition(cbo[Index], row.stored, row.offset);
+    storeListEntry(cbo[Index], row.stored, row.offset);
 }

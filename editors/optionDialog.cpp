@@ -3,6 +3,7 @@
 #include <QGroupBox>
 
 #include "core/modB3Glimwarden.h"
+#include "editors/settingControls.h"
 #include "platform/childFormRegistry.h"
 #include "platform/twips.h"
 
@@ -77,8 +78,8 @@ OptionDialog::OptionDialog(const OptionDialogKind& kind) : ChildForm(QString::fr
     Frame1 = placed(new QGroupBox(QString::fromLatin1(kind.frameCaption), this), 240, 120, kind.frameWidth, frameHeight);
     for (const char* caption : kind.options) {
         const int k = static_cast<int>(opt.size());
-        auto* option = placed(new VbOptionButton(QString::fromLatin1(caption), Frame1), 240, 360 + kOptionPitch * k,
-                              kind.frameWidth - 480, 315);
+        auto* option = addButton<VbOptionButton>(Frame1, QString::fromLatin1(caption), 240, 360 + kOptionPitch * k,
+                                                 kind.frameWidth - 480);
         option->presetValue(k == kind.designSelection);
         connect(option, &VbOptionButton::Click, this, [this, k] { opt_Click(k); });
         opt.push_back(option);

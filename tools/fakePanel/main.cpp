@@ -47,15 +47,15 @@ std::string printable(const std::string& text)
 }
 
 // "ADDRESS[:INPUTS]": the station answers, with that input byte (hex).
-bool addStation(const std::string& spec, std::array<uint8_t, kStationAddresses>& presence,
+bool addStation(const std::string& option, std::array<uint8_t, kStationAddresses>& presence,
                 std::array<uint8_t, kStationAddresses>& inputs)
 {
-    const int address = std::atoi(spec.c_str());
+    const int address = std::atoi(option.c_str());
     if (address < 1 || address >= kStationAddresses) return false;
-    const std::size_t colon = spec.find(':');
+    const std::size_t colon = option.find(':');
     presence[static_cast<std::size_t>(address)] = 1;
     if (colon != std::string::npos)
-        inputs[static_cast<std::size_t>(address)] = static_cast<uint8_t>(std::strtol(spec.c_str() + colon + 1, nullptr, 16));
+        inputs[static_cast<std::size_t>(address)] = static_cast<uint8_t>(std::strtol(option.c_str() + colon + 1, nullptr, 16));
     return true;
 }
 
