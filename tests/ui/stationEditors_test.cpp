@@ -16,22 +16,14 @@ using namespace gridDriver;
 
 namespace {
 
-class StationEditors : public GridFormTest {
-protected:
-    frmB3ConfigureTiverlinkDevices* openDevices()
-    {
-        return open<frmB3ConfigureTiverlinkDevices>("frmB3ConfigureTiverlinkDevices");
-    }
-    frmB3TiverlinkPilots* openPilots() { return open<frmB3TiverlinkPilots>("frmB3TiverlinkPilots"); }
-    frmB3TiverlinkInputToRelayControl* openRelays()
-    {
-        return open<frmB3TiverlinkInputToRelayControl>("frmB3TiverlinkInputToRelayControl");
-    }
-    frmB3TiverlinkInputToGroupControl* openGroups()
-    {
-        return open<frmB3TiverlinkInputToGroupControl>("frmB3TiverlinkInputToGroupControl");
-    }
-};
+using StationEditors = GridFormTest;
+
+// Each form is registered under its class name.
+template <class Form>
+Form* openForm()
+{
+    return open<Form>(Form::staticMetaObject.className());
+}
 
 StationRecord& station(int s) { return tStation[static_cast<std::size_t>(s)]; }
 
@@ -54,7 +46,7 @@ int shown(const Widgets& widgets)
 
 TEST_F(StationEditors, DeviceTypesShowTheirFrameAndInputs)
 {
-    frmB3ConfigureTiverlinkDevices* f = openDevices();
+    frmB3ConfigureTiverlinkDevices* f = openForm<frmB3ConfigureTiverlinkDevices>();
     EXPECT_FALSE(f->cboTLinkType->isVisible());
     const QGroupBox* none = nullptr;
     struct Expected {
@@ -251,7 +243,7 @@ TEST_F(StationEditors, InputControlListsAndRowsFollowTheInputsFamily)
         const int relayTop = QString(c.relayActions).count('|');
         const int groupTop = QString(c.groupActions).count('|');
 
-        frmB3TiverlinkInputToRelayControl* r = openRelays();
+        frmB3TiverlinkInputToRelayControl* r = openForm<frmB3TiverlinkInputToRelayControl>();
         EXPECT_TRUE(bChanged);
         bChanged = VbFalse;
         choose(r->cboTiverlinkDevice, 6);
@@ -265,7 +257,7 @@ TEST_F(StationEditors, InputControlListsAndRowsFollowTheInputsFamily)
         EXPECT_EQ(station(6).iRelayAction(0, 47), *c.relayActions ? relayTop : 9);
 
         bChanged = VbFalse;
-        frmB3TiverlinkInputToGroupControl* g = openGroups();
+        frmB3TiverlinkInputToGroupControl* g = openForm<frmB3TiverlinkInputToGroupControl>();
         choose(g->cboTiverlinkDevice, 6);
         EXPECT_EQ(entriesOf(g->cboControl), c.groupActions);
         EXPECT_EQ(shown(g->lblGroupName), groupTop > 0 ? 48 : 0);
@@ -275,7 +267,7 @@ TEST_F(StationEditors, InputControlListsAndRowsFollowTheInputsFamily)
     }
 
     station(6).iDeviceType = 3;
-    frmB3TiverlinkInputToGroupControl* g = openGroups();
+    frmB3TiverlinkInputToGroupControl* g = openForm<frmB3TiverlinkInputToGroupControl>();
     choose(g->cboTiverlinkDevice, 6);
     EXPECT_EQ(g->lblDeviceType->caption(), " 3 Button");
     EXPECT_EQ(entriesOf(g->cboInput), "TLINK 06.1|TLINK 06.2|TLINK 06.3");
@@ -304,9 +296,10 @@ TEST_F(StationEditors, DamagedRecordsShowAsStoredAndStoreNothingUntilAPick)
     station(5).iDeviceType = 9;
     station(5).iOffLevel[0] = 300;
     station(5).iOnLevel[0] = -5;
-    const StationRecord zero = station(0);
+    auto before = tStation;
+    before[4].iInputType[0] = -1;  // folded Mod 5, keeping the sign
 
-    frmB3ConfigureTiverlinkDevices* d = openDevices();
+    frmB3ConfigureTiverlinkDevices* d = openForm<frmB3ConfigureTiverlinkDevices>();
     choose(d->cboTLinkDevice, 2);
     EXPECT_EQ(d->cboTLinkType->ListIndex(), -1);
     EXPECT_EQ(shown(d->findChildren<QGroupBox*>()), 0);
@@ -322,14 +315,9 @@ TEST_F(StationEditors, DamagedRecordsShowAsStoredAndStoreNothingUntilAPick)
     choose(d->cboTLinkDevice, 5);
     EXPECT_EQ(d->lblInputFOffLevel[0]->caption(), " Off 300/255 (117%)");
     EXPECT_EQ(d->lblInputFOnLevel[0]->caption(), " On -005/255 (-2%)");
-    EXPECT_EQ(station(2).iDeviceType, 12);
-    EXPECT_EQ(station(3).iInputType[0], 12);
-    EXPECT_EQ(station(3).lTimedOnMinutes[1], 3);
-    EXPECT_EQ(station(4).iInputType[0], -1);
-    EXPECT_EQ(station(5).iOffLevel[0], 300);
-    EXPECT_EQ(station(5).iOnLevel[0], -5);
+    EXPECT_EQ(tStation, before);
 
-    frmB3TiverlinkPilots* p = openPilots();
+    frmB3TiverlinkPilots* p = openForm<frmB3TiverlinkPilots>();
     choose(p->cboTiverlinkDevice, 3);
     EXPECT_EQ(p->lblPilotSource[0]->caption(), "");
     EXPECT_EQ(p->lblPilotNumber[0]->caption(), " 3");
@@ -348,7 +336,7 @@ TEST_F(StationEditors, DamagedRecordsShowAsStoredAndStoreNothingUntilAPick)
     choose(p->cboNewNumber, 3);
     EXPECT_EQ(station(3).iPilot[1], 67);
 
-    frmB3TiverlinkInputToRelayControl* r = openRelays();
+    frmB3TiverlinkInputToRelayControl* r = openForm<frmB3TiverlinkInputToRelayControl>();
     EXPECT_EQ(r->lblDeviceType->caption(), " None");
     choose(r->cboTiverlinkDevice, 3);
     EXPECT_EQ(r->cboControl->ListCount(), 0);
@@ -364,5 +352,5 @@ TEST_F(StationEditors, DamagedRecordsShowAsStoredAndStoreNothingUntilAPick)
     EXPECT_EQ(r->lblDeviceType->caption(), " None");
     EXPECT_FALSE(r->cboInput->isVisible());
     EXPECT_EQ(shown(r->lblRelayName), 0);
-    EXPECT_EQ(station(0), zero);
+    EXPECT_EQ(station(0), before[0]);
 }
