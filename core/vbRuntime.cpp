@@ -90,6 +90,16 @@ std::string Format00(int64_t value)
     return value < 0 ? "-" + digits : digits;
 }
 
+std::string FormatDigits(int64_t value, int width)
+{
+    // Format00 already handles the sign and the first two digits.
+    std::string text = Format00(value);
+    const std::size_t sign = value < 0 ? 1 : 0;
+    const std::size_t digits = text.size() - sign;
+    if (digits < static_cast<std::size_t>(width)) text.insert(sign, static_cast<std::size_t>(width) - digits, '0');
+    return text;
+}
+
 std::string FormatNumber(int64_t value) { return std::to_string(value); }
 
 std::string TimeOfDayText(int32_t hour, int32_t minute)

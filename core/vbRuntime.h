@@ -25,6 +25,9 @@ std::string Right(std::string_view text, int64_t length);
 double Val(std::string_view text);
 // Format(n, "00"): at least two digits, never truncated (-5 gives "-05", 123 "123").
 std::string Format00(int64_t value);
+// Format(n, "000...") with `width` (2 or more) zeros: padded, never cut; -5 at width 3
+// is "-005".
+std::string FormatDigits(int64_t value, int width);
 // Format(n): plain decimal text.
 std::string FormatNumber(int64_t value);
 // Format(q / 96, "h:nnA/P") for a quarter hour: 32 gives "8:00A", 84 "9:00P", 0 "12:00A".

@@ -76,6 +76,9 @@ void DimCopyDialog::forEachDestination(const std::function<void(int16_t, int16_t
 
 void DimCopyDialog::copyComplete()
 {
+    // The editor's poll goes on under the box: a panel lost meanwhile has unloaded this
+    // dialog already, so only its name is used afterwards.
+    const QString name = formName();
     MsgBox("Copy Complete", vbOKOnly, "Copy Settings");
-    childForms::unload(formName());
+    childForms::unload(name);
 }

@@ -11,17 +11,21 @@
 B3_REGISTER_CHILD_FORM(frmB3DimmerOutput)
 
 namespace {
-constexpr int kFieldWidth = 3495;
+// The fields stand in two columns, left of the scaling graph, in reading order.
+constexpr int kFieldWidth = 2610;
 constexpr int kFieldPitch = 360;
+constexpr int kFieldGap = 105;
+constexpr int kSecondColumn = 120 + kFieldWidth + kFieldGap;
+constexpr int kFieldsWidth = 2 * kFieldWidth + kFieldGap;
 } // namespace
 
 frmB3DimmerOutput::frmB3DimmerOutput() : ChildForm(QStringLiteral("frmB3DimmerOutput"))
 {
     setCaption(QStringLiteral("Dimmer Outputs"));
-    setTwipsSize(11520, 8340);
+    setTwipsSize(10815, 7335);
     cboDDev = addList(this, 120, 120, 2895, DimmerDeviceEntries());
     chkEnabled = placed(new VbCheckBox(QStringLiteral("Device Enabled"), this), 3120, 150, 1575, 255);
-    frmConfig = placed(new QGroupBox(QStringLiteral("Dimmer Output Configuration"), this), 120, 600, 11280, 7620);
+    frmConfig = placed(new QGroupBox(QStringLiteral("Dimmer Output Configuration"), this), 120, 600, 10575, 6600);
     buildOutputFields();
     buildScaleGraph();
     buildControlOptions();
@@ -52,17 +56,18 @@ void frmB3DimmerOutput::buildOutputFields()
     cboMinLevel = addList(frmConfig, 120, row(2), kFieldWidth, PhotocellOrPercentEntries("Min Output: "));
     cboMaxLevel = addList(frmConfig, 120, row(3), kFieldWidth, PhotocellOrPercentEntries("Max Output: "));
     cboFadeRate = addList(frmConfig, 120, row(4), kFieldWidth, FadeRateEntries());
-    cboPCTrack = addList(frmConfig, 120, row(5), kFieldWidth, TrackingEntries());
-    lblPCTSource = placed(new VbLabel(frmConfig), 120, row(6), kFieldWidth, 240);
+    cboPCTrack = addList(frmConfig, kSecondColumn, row(0), kFieldWidth, TrackingEntries());
+    lblPCTSource = placed(new VbLabel(frmConfig), kSecondColumn, row(1), kFieldWidth, 240);
     lblPCTSource->setCaption(QStringLiteral("Tracking Photocell"));
-    cboPCDev = addList(frmConfig, 120, row(6) + 240, kFieldWidth, PhotocellStationEntries());
-    cboTarget = addList(frmConfig, 120, row(7) + 240, kFieldWidth, TargetEntries());
-    cboDMX = addList(frmConfig, 120, row(8) + 240, kFieldWidth, DmxChannelEntries());
-    // Side by side under the fields and the graph, wide enough for their long captions.
+    cboPCDev = addList(frmConfig, kSecondColumn, row(1) + 240, kFieldWidth, PhotocellStationEntries());
+    cboTarget = addList(frmConfig, kSecondColumn, row(2) + 240, kFieldWidth, TargetEntries());
+    cboDMX = addList(frmConfig, kSecondColumn, row(3) + 240, kFieldWidth, DmxChannelEntries());
+    // One above the other under the fields, as wide as both columns for their long
+    // captions, level with the bottom of the graph.
     cmdCopyConfig = placed(new QPushButton(QStringLiteral("Copy Configuration To Selected Dimmer Outputs"), frmConfig),
-                           120, 4080, 5400, 420);
+                           120, 2775, kFieldsWidth, 420);
     cmdCopyControl = placed(new QPushButton(QStringLiteral("Copy Control Options To Selected Dimmer Outputs"), frmConfig),
-                            5760, 4080, 5400, 420);
+                            120, 3300, kFieldsWidth, 420);
 
     connect(cboDOut, &VbComboBox::Click, this, &frmB3DimmerOutput::cboDOut_Click);
     connect(cboPowerOnLevel, &VbComboBox::Click, this, &frmB3DimmerOutput::cboPowerOnLevel_Click);

@@ -10,24 +10,24 @@
 
 namespace {
 constexpr int kListsTop = 240;
-constexpr int kSourceLeft = 3600;  // the device, timer and preset lists share one place
-constexpr int kSummaryTop = 660;
+constexpr int kSourceLeft = 3060;  // the device, timer and preset lists share one place
+constexpr int kSummaryTop = 615;
 constexpr int kSummaryPitch = 240;
-constexpr int kSummaryWidth = 5400;
+constexpr int kSummaryWidth = 5040;
 } // namespace
 
 void frmB3DimmerOutput::buildControlOptions()
 {
-    frmControl = placed(new QGroupBox(QStringLiteral("Control Options"), frmConfig), 120, 4620, 11040, 2880);
-    cboCONum = addList(frmControl, 120, kListsTop, 1455, NumberedEntries("Control: ", kDimmerOptions));
-    cboCOTyp = addList(frmControl, 1680, kListsTop, 1815, ControlTypeEntries());
-    cboCODev = addList(frmControl, kSourceLeft, kListsTop, 1095, ControlSourceEntries());
-    cboCOTmr = addList(frmControl, kSourceLeft, kListsTop, 1095, NumberedEntries("T:", 48));
-    cboCOPrs = addList(frmControl, kSourceLeft, kListsTop, 1095, NumberedEntries("P:", 48));
-    cboCOInp = addList(frmControl, 4800, kListsTop, 975, NumberedEntries("I:", kLocalInputs));
-    cboCOAct = addList(frmControl, 5880, kListsTop, 1695, ControlActionEntries());
-    cboCOFade = addList(frmControl, 7680, kListsTop, 975, ControlFadeEntries());
-    cboCORevert = addList(frmControl, 8760, kListsTop, 2175, ControlRevertEntries());
+    frmControl = placed(new QGroupBox(QStringLiteral("Control Options"), frmConfig), 120, 3825, 10335, 2655);
+    cboCONum = addList(frmControl, 120, kListsTop, 1200, NumberedEntries("Control: ", kDimmerOptions));
+    cboCOTyp = addList(frmControl, 1380, kListsTop, 1620, ControlTypeEntries());
+    cboCODev = addList(frmControl, kSourceLeft, kListsTop, 1140, ControlSourceEntries());
+    cboCOTmr = addList(frmControl, kSourceLeft, kListsTop, 1140, NumberedEntries("T:", 48));
+    cboCOPrs = addList(frmControl, kSourceLeft, kListsTop, 1140, NumberedEntries("P:", 48));
+    cboCOInp = addList(frmControl, 4260, kListsTop, 780, NumberedEntries("I:", kLocalInputs));
+    cboCOAct = addList(frmControl, 5100, kListsTop, 1770, ControlActionEntries());
+    cboCOFade = addList(frmControl, 6930, kListsTop, 945, ControlFadeEntries());
+    cboCORevert = addList(frmControl, 7935, kListsTop, 2280, ControlRevertEntries());
     for (int k = 0; k < kDimmerOptions; ++k) {
         lblSummary[k] = placed(new VbLabel(frmControl), 120 + (k / 8) * kSummaryWidth, kSummaryTop + (k % 8) * kSummaryPitch,
                                kSummaryWidth - 120, kSummaryPitch);

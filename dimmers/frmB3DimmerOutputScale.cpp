@@ -23,7 +23,7 @@ VbLabel* scaleLabel(QWidget* parent, const QString& caption, int left, int top, 
 
 void frmB3DimmerOutput::buildScaleGraph()
 {
-    frmScale = placed(new QGroupBox(QStringLiteral("PhotoCell Input To Dimmer Output Scaling"), frmConfig), 3720, 120, 4905, 3840);
+    frmScale = placed(new QGroupBox(QStringLiteral("PhotoCell Input To Dimmer Output Scaling"), frmConfig), 5550, 120, 4905, 3600);
     picScale = new ScalePicture(scale, frmScale);
     picScale->move(twipsToPixels(720), twipsToPixels(240));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -32,8 +32,9 @@ void frmB3DimmerOutput::buildScaleGraph()
     scaleLabel(frmScale, QStringLiteral("0"), 720, 3255, 600, Qt::AlignLeft | Qt::AlignVCenter);
     scaleLabel(frmScale, QStringLiteral("255"), 4065, 3255, 600, right);
     lblVoltage = scaleLabel(frmScale, {}, 60, 1560, 615, right);
-    lblPercent = scaleLabel(frmScale, {}, 1440, 3480, 1095, Qt::AlignCenter);
-    lblFootCandle = scaleLabel(frmScale, {}, 3360, 3480, 1095, Qt::AlignCenter);
+    // The grip's readings share the row of the input scale, between its two ends.
+    lblPercent = scaleLabel(frmScale, {}, 1440, 3255, 1095, Qt::AlignCenter);
+    lblFootCandle = scaleLabel(frmScale, {}, 2640, 3255, 1095, Qt::AlignCenter);
     hideGripTexts();
 
     connect(picScale, &ScalePicture::MouseDown, this, &frmB3DimmerOutput::picScale_MouseDown);

@@ -1,24 +1,12 @@
 #include "editors/frmB3LocalInputPilots.h"
 
 #include "core/modB3Glimwarden.h"
-#include "core/vbRuntime.h"
 #include "editors/engine/listEntries.h"
 #include "editors/engine/pilotWord.h"
 #include "platform/childFormRegistry.h"
 #include "platform/latin1.h"
 
 B3_REGISTER_CHILD_FORM(frmB3LocalInputPilots)
-
-namespace {
-
-// The number as stored shows 1 to 64 even past the list; a negative word has none.
-QString numberText(int16_t word)
-{
-    const int number = pilotNumber(word);
-    return number < 0 ? QString() : QLatin1Char(' ') + toQ(FormatNumber(number + 1));
-}
-
-} // namespace
 
 frmB3LocalInputPilots::frmB3LocalInputPilots()
     : ChildForm(QStringLiteral("frmB3LocalInputPilots")), grid(this, GridGeometry{240})
@@ -54,7 +42,7 @@ void frmB3LocalInputPilots::ShowPilotConfiguration()
     for (int i = 0; i < GetIOPointCount(); ++i) {
         const int16_t w = tConfig.iInputPilot[i];
         lblPilotSource[i]->setCaption(cellText(kLocalPilotSourceNames, pilotSource(w)));
-        lblPilotNumber[i]->setCaption(numberText(w));
+        lblPilotNumber[i]->setCaption(toQ(pilotNumberText(w)));
     }
 }
 

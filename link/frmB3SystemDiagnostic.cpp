@@ -165,7 +165,8 @@ void frmB3SystemDiagnostic::cmdClearTLChanges_Click()
 
 void frmB3SystemDiagnostic::lblTLNode_Click(int Index)
 {
-    if (Timer1->isActive() || Index < 0 || Index >= kDiagnosticStations) return;
+    // While the test runs, its opening scan included (the timer starts only after it).
+    if (!bTestStopped || Index < 0 || Index >= kDiagnosticStations) return;
     const int s = Index + 1;
     test.toggle(s);
     if (test.enabled(s)) {

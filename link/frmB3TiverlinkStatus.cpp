@@ -7,7 +7,7 @@
 #include "link/engine/panelCommands.h"
 #include "link/liveFormPoll.h"
 #include "platform/childFormRegistry.h"
-#include "platform/latin1.h"
+#include "platform/stationList.h"
 #include "platform/twips.h"
 #include "platform/vbControls.h"
 
@@ -139,9 +139,7 @@ void frmB3TiverlinkStatus::showNotConnected()
 
 void frmB3TiverlinkStatus::showConnected()
 {
-    QStringList entries{QStringLiteral("Select Device")};
-    for (int address = 1; address < kStationCount; ++address) entries << toQ(tStation[static_cast<std::size_t>(address)].sName);
-    cboTLinkDevice->setItems(entries);
+    cboTLinkDevice->setItems(stationListEntries());
     cboTLinkDevice->setListIndex(iDeviceAddress);
     cboTLinkDevice->show();
 }

@@ -163,3 +163,25 @@ void selectOption(std::span<VbOptionButton* const> options, int64_t index)
     }
     for (VbOptionButton* option : options) option->presetValue(false);
 }
+
+VbHScrollBar::VbHScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
+{
+    connect(this, &QScrollBar::valueChanged, this, [this](int) {
+        if (isSliderDown()) emit Scroll();
+        else emit Change();
+    });
+    connect(this, &QScrollBar::sliderPressed, this, [this] { valueAtPress_ = value(); });
+    connect(this, &QScrollBar::sliderReleased, this, [this] {
+        if (value() != valueAtPress_) emit Change();
+    });
+}
+
+void VbHScrollBar::setValue(int value)
+{
+    if (value >= minimum() && value <= maximum()) {
+        QScrollBar::setValue(value);
+        return;
+    }
+    const QSignalBlocker blocker(this);
+    QScrollBar::setValue(value < minimum() ? minimum() : maximum());
+}

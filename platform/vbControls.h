@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <cstdint>
 #include <span>
@@ -103,6 +104,27 @@ public:
 signals:
     // Raised when the button becomes selected, by the user or by code.
     void Click();
+};
+
+// A horizontal scroll bar with VB's two events: Scroll at each step while the thumb is
+// dragged; Change for every other change of the value (arrows, track, keys, code) and
+// once more when a drag ends on a new value.
+class VbHScrollBar : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit VbHScrollBar(QWidget* parent = nullptr);
+    int Value() const { return value(); }
+    // Code change: raises Change only when the value changes. A value outside Min..Max
+    // (stored by a damaged file) puts the thumb at the nearer end and raises nothing,
+    // so the end value is never stored in its place.
+    void setValue(int value);
+
+signals:
+    void Change();
+    void Scroll();
+
+private:
+    int valueAtPress_ = 0;
 };
 
 // An option array shown from a stored code: selects option `index` as code does

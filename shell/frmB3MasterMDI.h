@@ -25,10 +25,10 @@ class frmB3MasterMDI : public QMainWindow {
 public:
     static constexpr int kWidthTwips = 11055;
     static constexpr int kHeightTwips = 8145;
-    // The client area of the largest child form (the dimmer outputs; the live forms
-    // and grid editors have 10815 x 7335).
-    static constexpr int kLargestFormWidthTwips = 11520;
-    static constexpr int kLargestFormHeightTwips = 8340;
+    // The client area of the largest child forms: the live forms, the grid editors and
+    // the dimmer outputs.
+    static constexpr int kLargestFormWidthTwips = 10815;
+    static constexpr int kLargestFormHeightTwips = 7335;
     static constexpr int kHourglassPointer = 11;
 
     frmB3MasterMDI();

@@ -20,26 +20,11 @@ void ListField::add(std::string_view item)
     text_ += item;
 }
 
-std::string FormatDigits(int64_t value, int width)
-{
-    // Format00 already handles the sign and the first two digits.
-    std::string text = Format00(value);
-    const std::size_t sign = value < 0 ? 1 : 0;
-    const std::size_t digits = text.size() - sign;
-    if (digits < static_cast<std::size_t>(width)) text.insert(sign, static_cast<std::size_t>(width) - digits, '0');
-    return text;
-}
-
 std::string ItemNumber(int64_t index) { return Format00(index + 1); }
 
 std::string ItemRef(char prefix, int64_t index) { return prefix + ItemNumber(index); }
 
 std::string StationInputRef(int station, int input) { return "TL-" + Hex2(station) + "." + std::to_string(input + 1); }
-
-std::string StationInputName(std::string_view stationName, int input)
-{
-    return std::string(stationName) + "." + std::to_string(input + 1);
-}
 
 std::string TimedOnText(int64_t minutes) { return "Timed On " + FormatDigits(minutes, 3) + " Min"; }
 

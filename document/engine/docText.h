@@ -42,13 +42,8 @@ void AddItemsWhere(ListField& list, char prefix, int count, Code code)
         if (code(j) != 0) list.add(ItemRef(prefix, j));
 }
 
-// Format(value, "000...") with `width` (2 or more) zeros: padded, never cut; -5 at width 3
-// is "-005".
-std::string FormatDigits(int64_t value, int width);
 // Input `input` (0-based) of networked station `station`: (10, 2) gives "TL-0A.3".
 std::string StationInputRef(int station, int input);
-// A station's name, a point and the 1-based input number: "TLINK 0A.1".
-std::string StationInputName(std::string_view stationName, int input);
 // "Timed On 010 Min".
 std::string TimedOnText(int64_t minutes);
 

@@ -1,6 +1,7 @@
 #include "stations/engine/stationFamilies.h"
 
 #include "core/itemTexts.h"
+#include "core/vbRuntime.h"
 
 namespace {
 
@@ -59,4 +60,34 @@ int StationInputKind(StationFamily family, long inputType)
     case StationFamily::EightInput: return kindAt(kEightInputKinds, inputType);
     default: return -1;
     }
+}
+
+std::string StationInputName(std::string_view stationName, int input)
+{
+    return std::string(stationName) + "." + std::to_string(input + 1);
+}
+
+int16_t StationListCode(StationFamily family, int16_t inputType)
+{
+    const bool fiveTypes = family == StationFamily::PushButton || family == StationFamily::EightInput;
+    return fiveTypes ? static_cast<int16_t>(inputType % 5) : inputType;
+}
+
+std::string StationDeviceTypeCaption(long deviceType)
+{
+    const bool known = StationFamilyOf(deviceType) != StationFamily::None;
+    return " " + std::string(known ? kStationDeviceTypeNames[static_cast<std::size_t>(deviceType)] : "None");
+}
+
+std::string StationInputTypeCaption(long deviceType, int16_t inputType)
+{
+    const StationFamily family = StationFamilyOf(deviceType);
+    if (family == StationFamily::Photocell) return " Maintained On/Off";
+    const int kind = StationInputKind(family, StationListCode(family, inputType));
+    return kind < 0 ? std::string() : " " + std::string(kLocalInputTypeNames[static_cast<std::size_t>(kind)]);
+}
+
+std::string PhotocellLevelCaption(std::string_view which, int16_t level)
+{
+    return " " + std::string(which) + " " + FormatDigits(level, 3) + "/255 (" + FormatNumber(VbInt(level / 2.55)) + "%)";
 }

@@ -5,7 +5,9 @@
 // everywhere.
 
 #include <array>
+#include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 enum class StationFamily { None, PushButton, FourInput, EightInput, Photocell };
@@ -41,3 +43,23 @@ std::span<const std::string_view> StationInputTypeNames(StationFamily family);
 // "Timed On" is code 2 on buttons but local type 5, and so on. Returns the local
 // type code, or -1 for a code outside the family's list.
 int StationInputKind(StationFamily family, long inputType);
+
+// A station's name, a point and the 1-based input number: "TLINK 0A.1".
+std::string StationInputName(std::string_view stationName, int input);
+
+// The code a push-button or 8-input station's input goes by: its type code Mod 5, so
+// codes left from a "4 Input" (0..9) land in the five-item lists. VB's Mod keeps the
+// sign, and a negative code names no type. Other families keep their codes.
+int16_t StationListCode(StationFamily family, int16_t inputType);
+
+// The device type as the input control editors caption it: " 4 Input"; " None" for 0
+// and for a code outside 1..9.
+std::string StationDeviceTypeCaption(long deviceType);
+// The input type as the input control editors caption it, by the kind it behaves like
+// (" Maint. On/Off" for a maintained switch input) but " Maintained On/Off" for every
+// photocell input; empty for a code of no type.
+std::string StationInputTypeCaption(long deviceType, int16_t inputType);
+
+// A photocell level byte as its editor captions it: " Off 128/255 (50%)". Levels
+// from a damaged record show as stored.
+std::string PhotocellLevelCaption(std::string_view which, int16_t level);

@@ -122,4 +122,28 @@ TEST_F(DimmerLevels, APanelLostUnderACopyDialogClosesDialogAndEditor)
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 1000));
 }
 
+// The poll goes on under "Copy Complete" too: a panel lost there has unloaded the
+// dialog by the time the box is answered, and nothing of it is touched afterwards.
+TEST_F(DimmerLevels, APanelLostUnderCopyCompleteLeavesTheGoneDialogAlone)
+{
+    connectSerial();
+    auto* form = open();
+    ASSERT_NE(form, nullptr);
+    QPointer<frmB3DimmerOutput> alive(form);
+    std::vector<std::string> prompts;
+    SetMsgBoxResponder([&](const MsgBoxCall& call) {
+        prompts.push_back(call.prompt);
+        if (call.prompt == "Copy Complete") {
+            QPointer<ChildForm> dialog(app.form("frmB3DimCopyCnf"));
+            panel.injectFault(FakePanel::Fault::BadChecksum, -1);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 5000));
+        }
+        return static_cast<int>(vbOK);
+    });
+    QTimer::singleShot(0, [&] { clickWidget(app.formAs<frmB3DimCopyCnf>("frmB3DimCopyCnf")->cmsCopy); });
+    clickWidget(form->cmdCopyConfig);
+    EXPECT_EQ(prompts, (std::vector<std::string>{"Copy Complete", "Connection To Brevantine 3 Panel Lost"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 1000));
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "core/dataFolder.h"
 #include "core/modB3Glimwarden.h"
+#include "link/commandLink.h"
 #include "link/frmB3Connect.h"
 #include "link/frmB3ForceTimers.h"
 #include "link/frmB3SystemDiagnostic.h"
@@ -254,9 +255,10 @@ protected:
         panel.setStationTable(FakePanel::StationTable::Inputs, inputs);
     }
     // The button shows only while the diagnostics file is the open file.
-    frmB3SystemDiagnostic* open()
+    frmB3SystemDiagnostic* open(int tcpHostByte = 0)
     {
-        connectSerial();
+        if (tcpHostByte != 0) connectTcp(tcpHostByte);
+        else connectSerial();
         sFileName = DiagnosticsFilePath();
         UpdateStatusBar();
         return openFromConnectForm<frmB3SystemDiagnostic>(&frmB3Connect::cmdNetworkDiagnostics, "frmB3SystemDiagnostic");
@@ -373,4 +375,25 @@ TEST_F(NetworkDiagnostic, LosingThePanelSaysSoOnceAndLeavesTheMenusOn)
     EXPECT_EQ(dialogs.prompts(), std::vector<std::string>{"Connection To Brevantine 3 Panel Lost"});
     EXPECT_TRUE(mainMenusEnabled());
     EXPECT_FALSE(bConnected);
+}
+
+// Over TCP/IP the opening scan's wait lets a click through; the test already runs, so
+// a station label clicked then stays as the scan leaves it.
+TEST_F(NetworkDiagnostic, AStationClickedDuringTheOpeningScanStaysAsScanned)
+{
+    serve({1, 0, 0, 0}, 0, 0);
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 300);
+    QTimer clickDuringScan;
+    QObject::connect(&clickDuringScan, &QTimer::timeout, [&] {
+        auto* scanning = app.formAs<frmB3SystemDiagnostic>("frmB3SystemDiagnostic");
+        if (!scanning || !LinkBusy()) return;
+        clickDuringScan.stop();
+        clickWidget(scanning->lblTLNode[4]);
+    });
+    clickDuringScan.start(10);
+    auto* form = open(175);
+    EXPECT_FALSE(clickDuringScan.isActive());
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(back(form->lblTLNode[4]), vbColor(kGrey));
+    EXPECT_FALSE(form->test.enabled(5));
 }

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -53,6 +54,15 @@ inline void choose(VbComboBox* list, int entry)
     QAbstractItemView* view = list->view();
     view->setCurrentIndex(list->model()->index(entry, 0));
     QTest::keyClick(view, Qt::Key_Return);
+}
+
+// Holds a scroll bar's thumb, drags it through `positions` and lets it go, as a person
+// does with the mouse: the bar reports each step while held and the release.
+inline void drag(QScrollBar* bar, std::initializer_list<int> positions)
+{
+    bar->setSliderDown(true);
+    for (int position : positions) bar->setSliderPosition(position);
+    bar->setSliderDown(false);
 }
 
 // A press on the form outside every control.
