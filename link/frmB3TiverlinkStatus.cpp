@@ -180,7 +180,9 @@ void frmB3TiverlinkStatus::ShowStatus()
     // reply is awaited, and one station's reply must not be shown under another.
     const int address = cboTLinkDevice->ListIndex();
     if (address < 0 || address >= kStationCount) return;
-    const int deviceType = tStation[static_cast<std::size_t>(address)].iDeviceType;
+    // "Select Device" polls nothing, whatever a damaged station 0 record holds.
+    const StationRecord* station = chosenStation(cboTLinkDevice);
+    const int deviceType = station ? station->iDeviceType : 0;
     if (deviceType == 0) {
         showFrame(nullptr);
         lblTLinkDeviceType->hide();

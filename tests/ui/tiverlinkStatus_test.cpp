@@ -119,7 +119,8 @@ TEST_F(TiverlinkStatusOverTcp, FramesFollowTheDeviceTypeAndPaintTheStationsInput
     EXPECT_EQ(form->lblPresent16->text(), "No Response");
     for (int k = 0; k < 6; ++k) EXPECT_FALSE(shown(form->lblInput16Status[k])) << k;
 
-    // "Select Device" and unknown types send nothing.
+    // "Select Device" and unknown types send nothing, even over a damaged station 0.
+    tStation[0].iDeviceType = 3;
     poll(0);
     EXPECT_TRUE(commandsReceived().empty());
     EXPECT_FALSE(shown(form->fraStatus16));
