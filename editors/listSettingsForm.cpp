@@ -22,16 +22,16 @@ bool registerListSettings(const ListSettingsKind& kind)
 }
 
 const ListSettingsKind kBlinkAlert{
-    "frmB3BlinkAlertAndAlarmSettings", "Blink Alert And Alarm Settings", "Blink Alert And Alarm Settings",
-    {{"Blink Alert", suffixedNumberEntries(2, 99, " Minutes"), 2, tConfig.iBlinkAlertMinutes},
-     {"OverRide", suffixedNumberEntries(5, 999, " Minutes"), 5, tConfig.iOverrideMinutes},
-     {"Alarm", suffixedNumberEntries(1, 99, " Seconds"), 1, tConfig.iAlarmSeconds}}};
+    "frmB3BlinkAlertAndAlarmSettings", "Blink Alert And Alarm Settings", "Blink Alert And Alarm Settings", "fraBlinkAlertAndAlarmSettings",
+    {{"BlinkAlert", "Blink Alert", suffixedNumberEntries(2, 99, " Minutes"), 2, tConfig.iBlinkAlertMinutes},
+     {"OverRide", "OverRide", suffixedNumberEntries(5, 999, " Minutes"), 5, tConfig.iOverrideMinutes},
+     {"Alarm", "Alarm", suffixedNumberEntries(1, 99, " Seconds"), 1, tConfig.iAlarmSeconds}}};
 
 const ListSettingsKind kModBus{
-    "frmB3AddOnModuleModBus", "Add On Module ModBus", nullptr,
-    {{"Mode", {"ASCII", "RTU"}, 0, tConfig.iModBusMode},
-     {"Baud", {"38400", "19200", "9600", "4800"}, 0, tConfig.iModBusBaud},
-     {"Parity", {"None", "Odd", "Even"}, 0, tConfig.iModBusParity}}};
+    "frmB3AddOnModuleModBus", "Add On Module ModBus", nullptr, nullptr,
+    {{"Mode", "Mode", {"ASCII", "RTU"}, 0, tConfig.iModBusMode},
+     {"Baud", "Baud", {"38400", "19200", "9600", "4800"}, 0, tConfig.iModBusBaud},
+     {"Parity", "Parity", {"None", "Odd", "Even"}, 0, tConfig.iModBusParity}}};
 
 [[maybe_unused]] const bool registered = registerListSettings(kBlinkAlert) && registerListSettings(kModBus);
 
@@ -50,6 +50,7 @@ ListSettingsForm::ListSettingsForm(const ListSettingsKind& kind) : ChildForm(QSt
         const int frameWidth = rowsWidth + 2 * kFrameMargin;
         const int frameHeight = rowsHeight + 2 * kFrameMargin;
         frame = placed(new QGroupBox(QString::fromLatin1(kind.frameCaption), this), kFrameMargin, 120, frameWidth, frameHeight);
+        frame->setObjectName(QString::fromLatin1(kind.frameName));
         setTwipsSize(frameWidth + 2 * kFrameMargin, frameHeight + 360);
         parent = frame;
         top = 360;
@@ -63,6 +64,8 @@ ListSettingsForm::ListSettingsForm(const ListSettingsKind& kind) : ChildForm(QSt
         VbLabel* label = addCaption(parent, QString::fromLatin1(row.label), left, rowTop, kLabelWidth);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         VbComboBox* list = addDropDown(parent, left + kLabelWidth + 120, rowTop, kListWidth, listEntries(row.entries));
+        label->setObjectName(QStringLiteral("lbl") + QLatin1String(row.name));
+        list->setObjectName(QStringLiteral("cbo") + QLatin1String(row.name));
         connect(list, &VbComboBox::Click, this, [this, k] { cbo_Click(k); });
         lbl.push_back(label);
         cbo.push_back(list);

@@ -16,6 +16,7 @@
 class QGroupBox;
 
 struct ListSetting {
+    const char* name;     // the row's controls are lbl<name> and cbo<name>
     const char* label;
     std::vector<std::string> entries;
     int offset;
@@ -27,6 +28,7 @@ struct ListSettingsKind {
     const char* formName;
     const char* caption;
     const char* frameCaption;   // null: the rows stand on the form itself
+    const char* frameName;
     std::vector<ListSetting> rows;
 };
 

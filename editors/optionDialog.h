@@ -19,6 +19,8 @@ struct OptionDialogKind {
     const char* formName;
     const char* caption;
     const char* frameCaption;
+    const char* frameName;                      // the frame's and the option array's
+    const char* optionName;                     // control names, as objectName
     int frameWidth;                             // twips; the height follows the options
     std::vector<const char*> options;
     int designSelection;                        // -1: none selected at design time
