@@ -19,7 +19,8 @@ class LiveFormHarness : public ::testing::Test {
 protected:
     void TearDown() override;
 
-    // Serves the panel on 127.0.6.<hostByte>:10001 and connects the tool to it.
+    // Serves the panel on 127.0.6.<hostByte>:10001 and connects the tool to it. CTest runs
+    // the cases side by side, so every case takes a host byte no other case uses.
     void connectTcp(int hostByte);
     // Serves the panel on a pseudo-terminal and opens it as a direct serial line.
     void connectSerial();

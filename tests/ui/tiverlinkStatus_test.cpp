@@ -61,7 +61,7 @@ protected:
 
 TEST_F(TiverlinkStatusOverTcp, FramesFollowTheDeviceTypeAndPaintTheStationsInputs)
 {
-    serve({{3, 3, 0b101, 1, 0}, {4, 7, 0x09, 1, 0}, {6, 6, 0xFF, 1, 0}, {7, 8, 0x80, 1, 0}, {8, 2, 0x03, 0, 0}}, 11);
+    serve({{3, 3, 0b101, 1, 0}, {4, 7, 0x09, 1, 0}, {6, 6, 0xFF, 1, 0}, {7, 8, 0x80, 1, 0}, {8, 2, 0x03, 0, 0}}, 21);
     EXPECT_EQ(form->windowTitle(), "Tiverlink Status");
     // Activation over TCP/IP sends nothing, and the list is numbered by address.
     EXPECT_TRUE(commandsReceived().empty());
@@ -133,7 +133,7 @@ TEST_F(TiverlinkStatusOverTcp, FramesFollowTheDeviceTypeAndPaintTheStationsInput
 
 TEST_F(TiverlinkStatusOverTcp, PhotocellShowsItsLightLevel)
 {
-    serve({{1, 9, 0x01, 1, 0}, {2, 9, 0, 1, 128}, {3, 9, 0, 1, 255}, {4, 9, 0, 0, 77}}, 12);
+    serve({{1, 9, 0x01, 1, 0}, {2, 9, 0, 1, 128}, {3, 9, 0, 1, 255}, {4, 9, 0, 0, 77}}, 22);
     poll(1);
     EXPECT_TRUE(shown(form->fraStatusF));
     EXPECT_EQ(form->lblTLinkDeviceType->text(), "PhotoCell");
@@ -158,7 +158,7 @@ TEST_F(TiverlinkStatusOverTcp, PhotocellShowsItsLightLevel)
 
 TEST_F(TiverlinkStatusOverTcp, AStationChosenDuringAPollDoesNotTakeOverItsReplies)
 {
-    serve({{3, 3, 0b001, 1, 0}, {5, 9, 0xFE, 0, 200}}, 13);
+    serve({{3, 3, 0b001, 1, 0}, {5, 9, 0xFE, 0, 200}}, 23);
     chooseListEntry(form->cboTLinkDevice, 3);
     panel.injectFault(FakePanel::Fault::LateReply, 1, 400);
     QTimer::singleShot(100, form, [this] { chooseListEntry(form->cboTLinkDevice, 5); });
@@ -172,7 +172,7 @@ TEST_F(TiverlinkStatusOverTcp, AStationChosenDuringAPollDoesNotTakeOverItsReplie
 
 TEST_F(TiverlinkStatusOverTcp, AFailedFirstQuerySendsNoOtherAndLosesThePanel)
 {
-    serve({{2, 1, 0, 1, 0}}, 14);
+    serve({{2, 1, 0, 1, 0}}, 24);
     const QPointer<frmB3TiverlinkStatus> alive(form);
     panel.injectFault(FakePanel::Fault::BadChecksum, 3);
     poll(2);
