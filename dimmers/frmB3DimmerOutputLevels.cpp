@@ -5,7 +5,7 @@
 #include "core/modB3Glimwarden.h"
 #include "core/vbRuntime.h"
 #include "dimmers/frmB3DimmerOutput.h"
-#include "link/liveFormPoll.h"
+#include "link/panelPoll.h"
 #include "platform/latin1.h"
 #include "platform/twips.h"
 

@@ -13,7 +13,7 @@
 #include "link/engine/panelCommands.h"
 #include "link/engine/panelReplies.h"
 #include "link/engine/panelStatusText.h"
-#include "link/liveFormPoll.h"
+#include "link/panelPoll.h"
 #include "link/panelDoor.h"
 #include "platform/childFormRegistry.h"
 #include "platform/latin1.h"
