@@ -91,6 +91,10 @@ ChildForm* load(const QString& name)
     if (registry().area) {
         QMdiSubWindow* sub = registry().area->addSubWindow(form, kFrameFlags);
         keepMeaningfulSystemMenu(sub);
+        // Every form opens at the area's top left. Left to itself the area would put a
+        // form loaded while another is shown (the connect form, at start-up) out of
+        // that form's way, in a corner.
+        sub->move(0, 0);
         // Closing the frame unloads the form like VB's close box does.
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
         // A form unloaded and shown again has a new instance by the time the old

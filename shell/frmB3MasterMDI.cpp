@@ -22,6 +22,7 @@
 #include "shell/childFormOrder.h"
 #include "shell/mainMenuTree.h"
 #include "shell/mainServices.h"
+#include "shell/programIcon.h"
 
 namespace {
 
@@ -435,6 +436,7 @@ void frmB3MasterMDI::RetryDeferredCommand()
 frmB3MasterMDI& StartProgram()
 {
     SetDimmerIndexReporter([](int32_t index) { MsgBox(std::to_string(index), vbOKOnly, kAppTitle); });
+    QApplication::setWindowIcon(programIcon());
     frmB3MasterMDI& window = MasterMDI();
     window.show();
     window.MDIForm_Load();

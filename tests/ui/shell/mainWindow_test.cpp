@@ -51,6 +51,9 @@ TEST(MainWindow, StartsInAFreshHomeWithFoldersDefaultsAndStatusBar)
     EXPECT_TRUE(dialogs.messages.empty());
 
     EXPECT_EQ(app.window().windowTitle(), "OVK Brevantine 3");
+    // The program's own icon, on the window and on the forms' frames.
+    EXPECT_FALSE(app.window().windowIcon().isNull());
+    EXPECT_EQ(app.form("frmB3About")->parentWidget()->windowIcon().cacheKey(), app.window().windowIcon().cacheKey());
     EXPECT_FALSE(app.window().picBlockFlashing->isVisible());
     EXPECT_EQ(app.window().lblLoading->text(), "Loading OVK Brevantine 3...");
     EXPECT_EQ(sFileName, "None");
@@ -90,6 +93,9 @@ TEST(MainWindow, MenuCommandsCloseTheOpenFormBeforeShowingTheirOwn)
     AppHarness app;
     app.trigger("mnuConnect");
     EXPECT_TRUE(app.form("frmB3Connect")->isVisible());
+    // Loaded at start-up beside the About form, the connect form still opens where
+    // every form opens.
+    const QPoint connectPlace = app.form("frmB3Connect")->parentWidget()->pos();
 
     const int stopsBefore = connect.pollTimerStops;
     app.trigger("mnuSetup");
@@ -99,6 +105,8 @@ TEST(MainWindow, MenuCommandsCloseTheOpenFormBeforeShowingTheirOwn)
     EXPECT_EQ(connect.pollTimerStops, stopsBefore + 1);
     EXPECT_EQ(app.form("frmB3About"), nullptr);
     ASSERT_NE(app.form("frmB3Setup"), nullptr);
+    EXPECT_EQ(app.form("frmB3Setup")->parentWidget()->pos(), connectPlace);
+    EXPECT_EQ(connectPlace, QPoint(0, 0));
 
     // A form that is not built into the program: the command only closes the others.
     app.trigger("mnuRelayGrouping");
