@@ -3,15 +3,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "shell/frmB3MasterMDI.h"
 #include "shell/mainServices.h"
 
-AppHarness::AppHarness()
+AppHarness::AppHarness(StartupTimer startupTimer)
 {
     QApplication::setQuitOnLastWindowClosed(false);
     window_ = &StartProgram();
+    if (startupTimer == StartupTimer::AlreadyRun) {
+        QTimer* timer = window_->tmrFix;
+        timer->start(0);
+        while (timer->isActive()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
 }
 
 AppHarness::~AppHarness()

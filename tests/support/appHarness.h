@@ -17,7 +17,13 @@ class frmB3MasterMDI;
 
 class AppHarness {
 public:
-    AppHarness();    // runs the program's start-up in the test's fresh $HOME
+    // The start-up timer clears bChanged once, a second after start. A test would race
+    // it on a busy machine (a form opened and checked across that second loses its
+    // mark), so by default its tick has already run when the constructor returns.
+    enum class StartupTimer { AlreadyRun, Running };
+
+    // Runs the program's start-up in the test's fresh $HOME.
+    explicit AppHarness(StartupTimer startupTimer = StartupTimer::AlreadyRun);
     ~AppHarness();   // deletes the main window and every form in it
     AppHarness(const AppHarness&) = delete;
     AppHarness& operator=(const AppHarness&) = delete;

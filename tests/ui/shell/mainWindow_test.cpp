@@ -77,7 +77,7 @@ TEST(MainWindow, StartsInAFreshHomeWithFoldersDefaultsAndStatusBar)
 
 TEST(MainWindow, StartupTimerClearsTheChangedFlagOnce)
 {
-    AppHarness app;
+    AppHarness app(AppHarness::StartupTimer::Running);
     ASSERT_TRUE(app.window().tmrFix->isActive());
     bChanged = VbTrue;
     QTRY_COMPARE_WITH_TIMEOUT(bChanged, VbFalse, 3000);
