@@ -10,6 +10,7 @@
 #include <string>
 
 struct MainWindowHooks {
+    // Draws a changed text before it returns: the serial waits handle no events.
     std::function<void(int panel, const std::string& text)> setStatusPanelText;
     std::function<void()> updateStatusBar;
     std::function<void()> closeChildForms;

@@ -110,9 +110,18 @@ void UpdateStatusBar()
 }
 
 // Panel texts may hold a path, so they are taken as the file system's bytes.
+// A changed text is drawn at once: the serial waits hold the UI thread without handling
+// events, so a retry shown before one would otherwise stay unseen until the exchange
+// is over. A synchronous repaint delivers no tick and no click, so nothing interleaves
+// the exchange; an unchanged text (every good reply of a transfer) costs no paint.
 void SetStatusPanelText(int panel, const std::string& text)
 {
-    if (QLabel* label = statusPanel(panel)) label->setText(QFile::decodeName(text.c_str()));
+    QLabel* label = statusPanel(panel);
+    if (!label) return;
+    const QString shown = QFile::decodeName(text.c_str());
+    if (label->text() == shown) return;
+    label->setText(shown);
+    label->repaint();
 }
 
 std::string StatusPanelText(int panel)

@@ -7,9 +7,11 @@
 #include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 
 #include "appHarness.h"
@@ -24,6 +26,7 @@
 #include "platform/serialPortControl.h"
 #include "platform/vbControls.h"
 #include "platform/vbTextBox.h"
+#include "shell/frmB3MasterMDI.h"
 #include "shell/mainServices.h"
 
 namespace {
@@ -43,6 +46,33 @@ std::vector<std::string> firstOf(const std::vector<std::string>& all, std::size_
 {
     return {all.begin(), all.begin() + static_cast<std::ptrdiff_t>(std::min(n, all.size()))};
 }
+
+// One log, in delivery order, of the texts a status panel showed when it was painted
+// and of the events a wait must hold back: a posted event and a timer tick.
+class DeliveryLog : public QObject {
+public:
+    explicit DeliveryLog(QLabel* panel) : panel_(panel) { panel->installEventFilter(this); }
+    void expectPostedEventAndTick()
+    {
+        QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+        tick_.callOnTimeout([this] { entries.push_back("tick"); });
+        tick_.setSingleShot(true);
+        tick_.start(0);
+    }
+    std::vector<std::string> entries;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == panel_ && event->type() == QEvent::Paint) entries.push_back(panel_->text().toStdString());
+        return false;
+    }
+    void customEvent(QEvent*) override { entries.push_back("posted"); }
+
+private:
+    QLabel* panel_;
+    QTimer tick_;
+};
 
 } // namespace
 
@@ -86,6 +116,31 @@ TEST(ConnectSerial, DirectLinkPollsWhileShownAndALostLineEndsTheConnection)
     EXPECT_FALSE(form->Timer1->isActive());
     EXPECT_EQ(app.statusPanel(2), "Disconnected");
     EXPECT_TRUE(form->isVisible());
+}
+
+// The serial wait handles no events, yet the user sees each retry as it happens.
+TEST(ConnectSerial, RetryTextsAreDrawnDuringTheWaitWhileNothingElseIsDelivered)
+{
+    FakePanel panel;
+    ASSERT_FALSE(servePty(panel).empty());
+    DialogRecorder dialogs;
+    AppHarness app;
+    frmB3Connect* form = OpenConnectForm(app);
+    Click(form->cmdConnect);
+    ASSERT_TRUE(bConnected);
+    form->Timer1->stop();
+    AppHarness::processEvents();
+
+    DeliveryLog log(app.window().StatusBar1[1]);
+    log.expectPostedEventAndTick();
+    panel.injectFault(FakePanel::Fault::BadChecksum, 3);
+    EXPECT_FALSE(SendCommand("01", 34, 1));
+    EXPECT_EQ(log.entries, (std::vector<std::string>{"Error - Retry: 1", "Error - Retry: 2"}));
+
+    // What was held back arrives once the exchange is over.
+    const auto logged = [&log](const std::string& entry) { return std::ranges::count(log.entries, entry) == 1; };
+    EXPECT_TRUE(WaitUntil([&] { return logged("posted") && logged("tick"); }, 3000));
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST(ConnectSerial, ModemResetsDialsConnectsAndHangsUp)
