@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 #include "platform/twips.h"
 
@@ -88,7 +89,17 @@ VbComboBox::VbComboBox(QWidget* parent) : QComboBox(parent)
     // city lists, and ignores the visible-entry count unless told to drop down plainly.
     setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     setMaxVisibleItems(8);
+    // Qt's lists take the focus by the wheel as well, which would let a wheel merely
+    // passing over a list edit it.
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QComboBox::activated, this, [this](int) { emit Click(); });
+}
+
+// An unfocused list leaves the wheel to the form, which may scroll.
+void VbComboBox::wheelEvent(QWheelEvent* event)
+{
+    if (hasFocus()) QComboBox::wheelEvent(event);
+    else event->ignore();
 }
 
 void VbComboBox::setItems(const QStringList& items)
@@ -166,6 +177,9 @@ void selectOption(std::span<VbOptionButton* const> options, int64_t index)
 
 VbHScrollBar::VbHScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
 {
+    // Qt's scroll bars never take the focus; this one does, by Tab or a click, so that
+    // the wheel and the arrow keys can edit the bar the user is working on.
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QScrollBar::valueChanged, this, [this](int) {
         if (isSliderDown()) emit Scroll();
         else emit Change();
@@ -184,4 +198,10 @@ void VbHScrollBar::setValue(int value)
     }
     const QSignalBlocker blocker(this);
     QScrollBar::setValue(value < minimum() ? minimum() : maximum());
+}
+
+void VbHScrollBar::wheelEvent(QWheelEvent* event)
+{
+    if (hasFocus()) QScrollBar::wheelEvent(event);
+    else event->ignore();
 }

@@ -4,7 +4,10 @@
 //   a user's change, and only when the value changes;
 // - a user's pick of a list entry raises Click even when that entry is already chosen;
 // - a double click on a label arrives as Click then DblClick (press, release,
-//   double-click, release), which toggle cells count as two clicks.
+//   double-click, release), which toggle cells count as two clicks;
+// - a list or scroll bar takes the mouse wheel only while it has the keyboard focus, so
+//   a wheel turned to scroll past it edits nothing; it takes the focus by Tab or a
+//   click, never by the wheel itself.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,6 +76,9 @@ signals:
     // Raised for a user's pick (always) and a code change of position. Handlers must
     // ignore ListIndex -1.
     void Click();
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
 };
 
 class VbCheckBox : public QCheckBox {
@@ -122,6 +128,9 @@ public:
 signals:
     void Change();
     void Scroll();
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     int valueAtPress_ = 0;
