@@ -198,6 +198,7 @@ TEST_F(PanelCommandForms, KeypadOverTcpSendsEachKeyOnceAndRedrawsOnlyWhatChanged
     EXPECT_EQ(form->lblLCD[79]->pos(), twipsRect(19 * 375 + 1560, 3 * 720 + 2010, 0, 0).topLeft());
     EXPECT_EQ(form->imgCustomChar[79]->pos(), twipsRect(19 * 375 + 1560, 3 * 720 + 2130, 0, 0).topLeft());
     EXPECT_EQ(form->cmdKey[6]->text(), "Both");
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(form->cmdKey[k]->accessibleName().toStdString(), "Key " + std::to_string(k + 1));
 
     // Only changed cells are drawn: a mark left on an unchanged cell stays.
     form->lblLCD[0]->setCaption("mark");
