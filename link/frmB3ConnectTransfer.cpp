@@ -279,6 +279,8 @@ void frmB3Connect::cmdUpLoadFromB2_Click()
     setTransferBusy(true);
     lblActivityProgress->setCaption("Uploading Settings From Brevantine 3");
     lblActivityProgress->show();
+    // The bar would otherwise stand where the last transfer left it during the questions.
+    pbActivityProgress->setValue(0);
     pbActivityProgress->show();
 
     const QPointer<frmB3Connect> self(this);

@@ -37,6 +37,7 @@ PanelExchange ExchangeWithPanel(const QObject* owner, const PanelCommand& comman
     const QPointer<const QObject> alive(owner);
     PanelExchange exchange;
     if (LinkBusyFor(owner)) return exchange;
+    const mainWindowHooks::MainMenusHold menus;
     exchange.answer = SendCommand(command) ? PanelAnswer::Replied : PanelAnswer::Failed;
     if (exchange.replied()) exchange.reply = sReply;
     // A form closed during the wait is kept until its code has returned: "alive" is
@@ -44,6 +45,10 @@ PanelExchange ExchangeWithPanel(const QObject* owner, const PanelCommand& comman
     exchange.ownerAlive = childForms::stillLoaded(alive);
     return exchange;
 }
+
+PanelLinkHold::PanelLinkHold(const QObject* owner) : link_(std::make_unique<LinkBusyScope>(owner)) {}
+
+PanelLinkHold::~PanelLinkHold() = default;
 
 bool SendClickCommand(const QObject* owner, const PanelCommand& command)
 {

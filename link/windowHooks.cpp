@@ -1,5 +1,7 @@
 #include "link/windowHooks.h"
 
+#include <utility>
+
 namespace {
 
 MainWindowHooks& windowHooks()
@@ -12,6 +14,17 @@ ConnectFormHooks& formHooks()
 {
     static ConnectFormHooks installed;
     return installed;
+}
+
+struct MenuHolds {
+    int count = 0;
+    bool switchOnDeferred = false;
+};
+
+MenuHolds& menuHolds()
+{
+    static MenuHolds holds;
+    return holds;
 }
 
 template <class Hook, class... Args>
@@ -28,9 +41,27 @@ namespace mainWindowHooks {
 void SetStatusPanelText(int panel, const std::string& text) { callIfSet(windowHooks().setStatusPanelText, panel, text); }
 void UpdateStatusBar() { callIfSet(windowHooks().updateStatusBar); }
 void CloseChildForms() { callIfSet(windowHooks().closeChildForms); }
-void DisableMainMenus() { callIfSet(windowHooks().setMainMenusEnabled, false); }
-void EnableMainMenus() { callIfSet(windowHooks().setMainMenusEnabled, true); }
+void DisableMainMenus()
+{
+    menuHolds().switchOnDeferred = false;
+    callIfSet(windowHooks().setMainMenusEnabled, false);
+}
+
+void EnableMainMenus()
+{
+    if (menuHolds().count > 0) menuHolds().switchOnDeferred = true;
+    else callIfSet(windowHooks().setMainMenusEnabled, true);
+}
+
 void DisconnectGW() { callIfSet(windowHooks().disconnectGW); }
+
+MainMenusHold::MainMenusHold() { ++menuHolds().count; }
+
+MainMenusHold::~MainMenusHold()
+{
+    if (--menuHolds().count > 0 || !std::exchange(menuHolds().switchOnDeferred, false)) return;
+    callIfSet(windowHooks().setMainMenusEnabled, true);
+}
 } // namespace mainWindowHooks
 
 void SetConnectFormHooks(ConnectFormHooks hooks) { formHooks() = std::move(hooks); }

@@ -27,6 +27,19 @@ void CloseChildForms();
 void DisableMainMenus();
 void EnableMainMenus();
 void DisconnectGW();
+
+// Over TCP/IP a reply wait runs the event loop, and a form that switched the main
+// menus off may be closed in it and switch them on again. A menu command then would
+// open a form whose reads are refused while the wait runs. So while a hold lives the
+// menus only ever go off; the last switch-on asked for is carried out when the last
+// hold ends.
+class MainMenusHold {
+public:
+    MainMenusHold();
+    ~MainMenusHold();
+    MainMenusHold(const MainMenusHold&) = delete;
+    MainMenusHold& operator=(const MainMenusHold&) = delete;
+};
 } // namespace mainWindowHooks
 
 // What the main window needs of the connect form.

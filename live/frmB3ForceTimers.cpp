@@ -53,14 +53,19 @@ void frmB3ForceTimers::Form_Unload()
 void frmB3ForceTimers::cmdForce_Click(int Index)
 {
     if (Index < 0 || Index >= kLiveRows || forcing_) return;
+    // Once the panel has the force it is busy until it answers the wait: the link and
+    // the main menus stay held till then, even for a form closed meanwhile.
+    const PanelLinkHold held(this);
     setForcing(true);
     const QPointer<frmB3ForceTimers> self(this);
     // Whether the panel took the force does not matter: its wait tells when it is done.
-    const PanelExchange force = ExchangeWithPanel(this, panelCommand::ForceTimer(Index));
-    // A form closed meanwhile has ended the force itself.
-    if (!force.ownerAlive || !forcing_) return;
+    ExchangeWithPanel(this, panelCommand::ForceTimer(Index));
     QueryPanelStatus(this, panelCommand::ForceWait());
-    if (self && forcing_) setForcing(false);
+    if (!childForms::stillLoaded(self)) return;
+    setForcing(false);
+    // Disabling the buttons took the focus away; the next key press belongs to the
+    // button the user pressed, not to the first one.
+    cmdForce[static_cast<std::size_t>(Index)]->setFocus();
 }
 
 void frmB3ForceTimers::setForcing(bool forcing)

@@ -26,8 +26,8 @@ public:
 
 private:
     // Over TCP/IP the panel's wait runs the event loop for up to minutes: a second
-    // force would be refused and read as a lost link, and a menu command would close
-    // the form under its handler. Both stay off until the force has ended.
+    // force would be refused, and a menu command would open a form whose reads are
+    // refused. The buttons and the main menus stay off until the force has ended.
     void setForcing(bool forcing);
 
     bool forcing_ = false;

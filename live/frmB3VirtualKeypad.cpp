@@ -64,6 +64,8 @@ frmB3VirtualKeypad::frmB3VirtualKeypad()
         QPushButton* key = cmdKey[static_cast<std::size_t>(k)] = placed(
             new QPushButton(k == kKeypadKeys - 1 ? QStringLiteral("Both") : QString(), this), 1560 + 1080 * k, 5160, 855, 495);
         colourKey(key, kLampDarkColour);
+        // Keys 0 to 5 carry no caption: a screen reader still has to tell them apart.
+        if (k < kKeypadKeys - 1) key->setAccessibleName(QStringLiteral("Key %1").arg(k + 1));
         connect(key, &QPushButton::clicked, this, [this, k] { cmdKey_Click(k); });
     }
 }

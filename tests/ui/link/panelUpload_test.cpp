@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <array>
@@ -120,6 +121,11 @@ TEST_F(PanelUpload, OverTcpTheHostTakesThePanelsConfigurationAndNames)
     EXPECT_FALSE(form->lblActivityProgress->isVisibleTo(form->fraOnLineFunctions));
     EXPECT_TRUE(app.window().menuControl("mnuEdit")->isEnabled());
     EXPECT_TRUE(form->Timer1->isActive());
+
+    // The next upload's questions come with the bar back at the start.
+    ASSERT_EQ(form->pbActivityProgress->value(), kTransferBlocks);
+    upload(form, dialogs, {vbNo});
+    EXPECT_EQ(form->pbActivityProgress->value(), 0);
 }
 
 TEST_F(PanelUpload, OverAPseudoTerminalWithoutNamesTheHostKeepsItsOwn)

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "liveFormHarness.h"
 #include "platform/twips.h"
 #include "platform/vbControls.h"
+#include "shell/frmB3MasterMDI.h"
 #include "shell/mainServices.h"
 #include "widgetActions.h"
 
@@ -72,15 +74,65 @@ TEST_F(PanelCommandForms, ForceTimersNameTheRowsAndHoldTheFormWhileThePanelWorks
     EXPECT_FALSE(shown(form->lblPleaseWait));
     EXPECT_TRUE(form->cmdForce[5]->isEnabled());
     EXPECT_TRUE(mainMenusEnabled());
+}
 
-    // Closed by its close box during the wait: the menus come back all the same.
+// Over TCP/IP the panel's wait lets the user close the form. Until the panel is done,
+// no other form may be opened: its reads would be refused while the link is held.
+TEST_F(PanelCommandForms, ForceTimersClosedDuringAForceHoldTheMenusAndTheLinkUntilThePanelIsDone)
+{
+    connectTcp(176);
+    app.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.window()));
+    auto* form = openFromMenu<frmB3ForceTimers>("mnuForceTimers", "frmB3ForceTimers");
+    ASSERT_NE(form, nullptr);
+
+    // The keyboard goes on where the user pressed.
+    clickWidget(form->cmdForce[20]);
+    EXPECT_EQ(QApplication::focusWidget(), form->cmdForce[20]);
+
+    struct Seen { bool menusOff = false; bool linkHeld = false; std::size_t commands = 0; };
+    const auto seeNow = [&] { return Seen{mainMenusDisabled(), LinkBusy(), commandsReceived().size()}; };
+    const auto expectHeld = [](const Seen& seen, const char* when) {
+        EXPECT_TRUE(seen.menusOff) << when;
+        EXPECT_TRUE(seen.linkHeld) << when;
+        EXPECT_EQ(seen.commands, 2u) << when;
+    };
+
+    // Closed by its close box while the panel works.
     panel.clearReceived();
-    const QPointer<frmB3ForceTimers> alive(form);
-    QTimer::singleShot(200, form, [&] { form->parentWidget()->close(); });
+    panel.setForceWaitDelayMs(800);
+    QPointer<frmB3ForceTimers> alive(form);
+    Seen afterClose, later;
+    QTimer::singleShot(200, form, [&] {
+        form->parentWidget()->close();
+        afterClose = seeNow();
+    });
+    QTimer::singleShot(500, [&] { later = seeNow(); });
     clickWidget(form->cmdForce[0]);
-    EXPECT_EQ(commandsReceived(), (Commands{"13000", "02"}));
+    expectHeld(afterClose, "after the close box");
+    expectHeld(later, "later in the wait");
+    EXPECT_TRUE(mainMenusEnabled());
+    EXPECT_FALSE(LinkBusy());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 1000));
+
+    // Closed with the child forms while the force itself is answered late: the wait
+    // for the panel still follows, and holds as much.
+    form = openFromMenu<frmB3ForceTimers>("mnuForceTimers", "frmB3ForceTimers");
+    ASSERT_NE(form, nullptr);
+    alive = form;
+    panel.clearReceived();
+    panel.injectFault(FakePanel::Fault::LateReply, 1, 400);
+    QTimer::singleShot(150, [&] { CloseChildForms(); });
+    QTimer::singleShot(700, [&] { later = seeNow(); });
+    clickWidget(form->cmdForce[1]);
+    expectHeld(later, "in the wait after the force");
+    EXPECT_EQ(commandsReceived(), (Commands{"13010", "02"}));
     EXPECT_TRUE(mainMenusEnabled());
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 1000));
+
+    // Afterwards the next form reads the panel at once.
+    app.trigger("mnuRelayStatus");
+    EXPECT_EQ(commandsReceived(), (Commands{"13010", "02", "23FF"}));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(bConnected);
 }
@@ -146,6 +198,7 @@ TEST_F(PanelCommandForms, KeypadOverTcpSendsEachKeyOnceAndRedrawsOnlyWhatChanged
     EXPECT_EQ(form->lblLCD[79]->pos(), twipsRect(19 * 375 + 1560, 3 * 720 + 2010, 0, 0).topLeft());
     EXPECT_EQ(form->imgCustomChar[79]->pos(), twipsRect(19 * 375 + 1560, 3 * 720 + 2130, 0, 0).topLeft());
     EXPECT_EQ(form->cmdKey[6]->text(), "Both");
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(form->cmdKey[k]->accessibleName().toStdString(), "Key " + std::to_string(k + 1));
 
     // Only changed cells are drawn: a mark left on an unchanged cell stays.
     form->lblLCD[0]->setCaption("mark");

@@ -361,17 +361,23 @@ TEST_F(LiveStatusForms, ClosedWhileAReplyIsAwaitedTheFormOutlivesTheExchange)
     auto* form = openFromMenu<frmB3RelayStatus>("mnuRelayStatus", "frmB3RelayStatus");
     ASSERT_NE(form, nullptr);
     const QPointer<frmB3RelayStatus> alive(form);
+    // With automatic updates on, the menus the form switched off stay off until its
+    // poll has returned: a form opened meanwhile would find the link held.
+    clickWidget(form->cmdAutoUpdate);
     panel.clearReceived();
     panel.injectFault(FakePanel::Fault::LateReply, 1, 300);
     bool keptDuringWait = false;
+    bool menusHeldDuringWait = false;
     QTimer::singleShot(100, [&] {
         form->parentWidget()->close();
         QTest::qWait(20);
         keptDuringWait = !alive.isNull() && app.form("frmB3RelayStatus") == nullptr;
+        menusHeldDuringWait = mainMenusDisabled();
     });
-    clickWidget(form->cmdUpdateStatus);
+    form->Timer1_Timer();
 
     EXPECT_TRUE(keptDuringWait);
+    EXPECT_TRUE(menusHeldDuringWait);
     AppHarness::processEvents();
     EXPECT_TRUE(alive.isNull());
     EXPECT_EQ(commandsReceived(), Commands{"23FF"});
