@@ -60,14 +60,19 @@ TEST_F(PanelCommandForms, ForceTimersNameTheRowsAndHoldTheFormWhileThePanelWorks
         EXPECT_TRUE(shown(name) && shown(force)) << row.index;
     }
 
-    // While the panel carries the timer out, nothing else may start.
-    panel.setForceWaitDelayMs(400);
+    // While the panel carries the timer out, nothing else may start. Looked at once the
+    // panel has the wait, whatever the machine's load.
+    panel.setForceWaitDelayMs(1500);
     bool heldDuringWait = false;
-    QTimer::singleShot(200, form, [&] {
+    QTimer waitSeen;
+    QObject::connect(&waitSeen, &QTimer::timeout, form, [&] {
+        if (commandsReceived().size() < 2) return;
+        waitSeen.stop();
         heldDuringWait = shown(form->lblPleaseWait) && form->lblPleaseWait->text() == "Forcing Timer...Please Wait"
                          && !form->cmdForce[5]->isEnabled() && !form->cmdForce[47]->isEnabled() && mainMenusDisabled();
         form->cmdForce_Click(5);
     });
+    waitSeen.start(10);
     clickWidget(form->cmdForce[47]);
     EXPECT_TRUE(heldDuringWait);
     EXPECT_EQ(commandsReceived(), (Commands{"132F0", "02"}));
