@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+#include "platform/compactListStyle.h"
 #include "platform/twips.h"
 
 VbLabel::VbLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
@@ -87,6 +88,9 @@ VbComboBox::VbComboBox(QWidget* parent) : QComboBox(parent)
     // the default popup of this style would cover the screen for the long duration and
     // city lists, and ignores the visible-entry count unless told to drop down plainly.
     setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    // A list is as narrow as the cell it drops over: a narrower arrow leaves its
+    // entries room to show whole.
+    setStyle(compactListStyle());
     setMaxVisibleItems(8);
     connect(this, &QComboBox::activated, this, [this](int) { emit Click(); });
 }
