@@ -12,10 +12,16 @@
 B3_REGISTER_CHILD_FORM(frmB3CapturePresets)
 
 namespace {
+constexpr int kCaptureLeft = 3120;
+constexpr int kCaptureWidth = 615;
+
 LiveFormOptions capturePresetsOptions()
 {
     LiveFormOptions options;
     options.noConnectionText = QStringLiteral("Not Connected To Brevantine II");
+    // The third column's capture buttons end past the other live forms' width, and a
+    // button narrow enough to end inside it would cut "Capture": the form is wider.
+    options.widthTwips = kLiveRowGrid.left(kLiveRows - 1, kCaptureLeft) + kCaptureWidth;
     return options;
 }
 constexpr int16_t kPresetRelayOn = 1;
@@ -30,7 +36,7 @@ frmB3CapturePresets::frmB3CapturePresets()
         lblPresetName[at] = makeRowNameLabel(this, i, QStringLiteral("Preset "));
         lblPresetStatus[at] = makeRowLamp(this, i, 1920, QString(), kLampOffColour);
         cmdSet[at] = makeRowButton(this, i, 2400, QStringLiteral("Set"));
-        cmdCapture[at] = makeRowButton(this, i, 3120, QStringLiteral("Capture"), 615);
+        cmdCapture[at] = makeRowButton(this, i, kCaptureLeft, QStringLiteral("Capture"), kCaptureWidth);
         connect(cmdSet[at], &QPushButton::clicked, this, [this, i] { cmdSet_Click(i); });
         connect(cmdCapture[at], &QPushButton::clicked, this, [this, i] { cmdCapture_Click(i); });
         addRowControls(i, {lblPresetName[at], lblPresetStatus[at], cmdSet[at], cmdCapture[at]});

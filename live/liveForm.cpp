@@ -20,7 +20,7 @@ LiveForm::LiveForm(const QString& formName, const QString& caption, const LiveFo
     : ChildForm(formName), options_(options), rowControls_(static_cast<std::size_t>(options.rowGrid.rows))
 {
     setCaption(caption);
-    setTwipsSize(10815, 7335);
+    setTwipsSize(options.widthTwips, 7335);
     cmdUpdateStatus = placed(new QPushButton(QStringLiteral("Update Status"), this), 240, 6360, 1215, 495);
     cmdUpdateStatus->hide();
     connect(cmdUpdateStatus, &QPushButton::clicked, this, [this] { cmdUpdateStatus_Click(); });

@@ -32,6 +32,8 @@ struct LiveFormOptions {
     bool hasNoConnectionLabel = true;
     // Where the rows stand and how many there are.
     GridGeometry rowGrid = kLiveRowGrid;
+    // The client width; a form whose last column ends further right grows to hold it.
+    int widthTwips = 10815;
 };
 
 class LiveForm : public ChildForm {

@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
+#include "platform/compactListStyle.h"
 #include "platform/twips.h"
 
 VbLabel::VbLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
@@ -88,6 +89,9 @@ VbComboBox::VbComboBox(QWidget* parent) : QComboBox(parent)
     // the default popup of this style would cover the screen for the long duration and
     // city lists, and ignores the visible-entry count unless told to drop down plainly.
     setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    // A list is as narrow as the cell it drops over: a narrower arrow leaves its
+    // entries room to show whole.
+    setStyle(compactListStyle());
     setMaxVisibleItems(8);
     // Qt's lists take the focus by the wheel as well, which would let a wheel merely
     // passing over a list edit it.

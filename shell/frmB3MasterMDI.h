@@ -26,8 +26,8 @@ public:
     static constexpr int kWidthTwips = 11055;
     static constexpr int kHeightTwips = 8145;
     // The client area of the largest child forms: the live forms, the grid editors and
-    // the dimmer outputs.
-    static constexpr int kLargestFormWidthTwips = 10815;
+    // the dimmer outputs, and the capture presets 120 twips wider for their last column.
+    static constexpr int kLargestFormWidthTwips = 10935;
     static constexpr int kLargestFormHeightTwips = 7335;
     static constexpr int kHourglassPointer = 11;
 

@@ -23,7 +23,7 @@ frmB3OpenAndCloseTimeNormalDays::frmB3OpenAndCloseTimeNormalDays()
             [] { return kDays; })
 {
     setCaption(QStringLiteral("Open And Close Time Normal Days"));
-    setTwipsSize(3735, 3375);
+    setOwnTwipsSize(3735, 3375);
 
     lblDayOfWeek = grid.addCells(360, CellLook{1275, 0xC0C0C0, Qt::AlignRight | Qt::AlignVCenter});
     for (int d = 0; d < kDays; ++d) lblDayOfWeek[d]->setCaption(toQ(std::string(kWeekdayNames[d]) + " "));

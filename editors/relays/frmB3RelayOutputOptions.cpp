@@ -8,7 +8,13 @@ B3_REGISTER_CHILD_FORM(frmB3RelayOutputOptions)
 
 namespace {
 
-const CellLook kHeaderLook{1095, 0xFFFF00, Qt::AlignCenter, false};
+constexpr CellLook kHeaderLook{1095, 0xFFFF00, Qt::AlignCenter, false};
+// The power-on cells stand 20 twips right of their header: at the header's width the
+// third column's cells, and the list dropped over them, would run past the form's
+// right edge. They end with the header instead.
+constexpr int kPowerOnHeaderLeft = 2520;
+constexpr int kPowerOnLeft = 2540;
+constexpr int kPowerOnWidth = kPowerOnHeaderLeft + kHeaderLook.width - kPowerOnLeft;
 
 } // namespace
 
@@ -20,12 +26,12 @@ frmB3RelayOutputOptions::frmB3RelayOutputOptions()
 
     lblRelayName = grid.addCells(120, CellLook{1335, 0xC0C0C0});
     lblTimerType = grid.addCells(1455, CellLook{1095});
-    lblPowerOnType = grid.addCells(2540, CellLook{1095});
+    lblPowerOnType = grid.addCells(kPowerOnLeft, CellLook{kPowerOnWidth});
     setToolTips(lblRelayName, "Relay ", grid.rows());
     lblTimerTypeHeater = grid.addHeaders(QStringLiteral("Timers"), 1440, 120, kHeaderLook);
-    lblPowerUpHeader = grid.addHeaders(QStringLiteral("PowerOn"), 2520, 120, kHeaderLook);
+    lblPowerUpHeader = grid.addHeaders(QStringLiteral("PowerOn"), kPowerOnHeaderLeft, 120, kHeaderLook);
     cboNewTimerType = grid.addList(1095, listEntries(kRelayTimerTypeNames));
-    cboNewPowerOnType = grid.addList(1095, listEntries(kRelayPowerOnTypeNames));
+    cboNewPowerOnType = grid.addList(kPowerOnWidth, listEntries(kRelayPowerOnTypeNames));
 
     connectArray(lblTimerType, &VbLabel::Click, [this](int i) { lblTimerType_Click(i); });
     connectArray(lblPowerOnType, &VbLabel::Click, [this](int i) { lblPowerOnType_Click(i); });
