@@ -75,7 +75,10 @@ protected:
         const auto& key = static_cast<const QKeyEvent&>(*event);
         QAbstractButton* button = nullptr;
         if (key.matches(QKeySequence::Cancel)) button = form_->cancelButton();
-        else if (isEnter(key)) button = focusedPushButton() ? focusedPushButton() : form_->defaultButton();
+        else if (isEnter(key)) {
+            QPushButton* focused = focusedPushButton();
+            button = focused ? focused : form_->defaultButton();
+        }
         if (!button || !button->isVisible() || !button->isEnabled()) return false;
         button->click();
         return true;
@@ -104,9 +107,9 @@ public:
 
 QAccessibleInterface* childFormAccessible(const QString& className, QObject* object)
 {
+    if (className != QLatin1String("ChildForm")) return nullptr;
     auto* form = qobject_cast<ChildForm*>(object);
-    if (!form || className != QLatin1String("ChildForm")) return nullptr;
-    return new ChildFormAccessible(form);
+    return form ? new ChildFormAccessible(form) : nullptr;
 }
 
 // The window, keys and role of a dialog, owned by the main window when there is one.
