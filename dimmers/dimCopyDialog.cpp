@@ -21,6 +21,16 @@ DimCopyDialog::DimCopyDialog(const QString& formName, const QString& caption, co
     setCaption(caption);
     setTwipsSize(widthTwips, 5040);
     frmDst = placed(new QGroupBox(frameCaption, this), 120, 120, 6240, 4200);
+    // Made in the order of the layout, top to bottom and left to right, which is the
+    // order Tab takes.
+    cmdDstAll = placed(new QPushButton(QStringLiteral("All"), frmDst), 120, 300, 525, 255);
+    cmdDstNone = placed(new QPushButton(QStringLiteral("None"), frmDst), 690, 300, 525, 255);
+    connect(cmdDstAll, &QPushButton::clicked, this, [this] { cmdDstAll_Click(); });
+    connect(cmdDstNone, &QPushButton::clicked, this, [this] { cmdDstNone_Click(); });
+    for (int o = 0; o < kOutputsPerDimmer; ++o) {
+        cmdAllOut[o] = placed(new QPushButton(QStringLiteral("All DO %1").arg(o + 1), frmDst), 1320 + 1220 * o, 300, 1095, 255);
+        connect(cmdAllOut[o], &QPushButton::clicked, this, [this, o] { cmdAllOut_Click(o); });
+    }
     for (int d = 0; d < kDimmerDevices; ++d) {
         cmdAllDev[d] = placed(new QPushButton(QString::fromStdString("All Dev" + Hex2(d + 1)), frmDst), 120, 600 + 240 * d, 1095, 240);
         connect(cmdAllDev[d], &QPushButton::clicked, this, [this, d] { cmdAllDev_Click(d); });
@@ -29,23 +39,15 @@ DimCopyDialog::DimCopyDialog(const QString& formName, const QString& caption, co
             chkDst[i] = placed(new VbCheckBox(QString::fromStdString("D:" + Hex2(d + 1) + "." + std::to_string(o + 1)), frmDst), 1320 + 1220 * o, 600 + 240 * d, 1095, 240);
         }
     }
-    for (int o = 0; o < kOutputsPerDimmer; ++o) {
-        cmdAllOut[o] = placed(new QPushButton(QStringLiteral("All DO %1").arg(o + 1), frmDst), 1320 + 1220 * o, 300, 1095, 255);
-        connect(cmdAllOut[o], &QPushButton::clicked, this, [this, o] { cmdAllOut_Click(o); });
-    }
-    cmdDstAll = placed(new QPushButton(QStringLiteral("All"), frmDst), 120, 300, 525, 255);
-    cmdDstNone = placed(new QPushButton(QStringLiteral("None"), frmDst), 690, 300, 525, 255);
-    cmdCancel = placed(new QPushButton(QStringLiteral("Cancel"), this), widthTwips - 1335, kButtonsTop, 1215, 420);
-    connect(cmdDstAll, &QPushButton::clicked, this, [this] { cmdDstAll_Click(); });
-    connect(cmdDstNone, &QPushButton::clicked, this, [this] { cmdDstNone_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 }
 
-QPushButton* DimCopyDialog::addCopyButton(std::function<void()> copy)
+QPushButton* DimCopyDialog::addBottomButtons(std::function<void()> copy)
 {
-    auto* button = placed(new QPushButton(QStringLiteral("Copy Settings"), this), 120, kButtonsTop, 1215, 420);
-    connect(button, &QPushButton::clicked, this, std::move(copy));
-    return button;
+    copyButton_ = placed(new QPushButton(QStringLiteral("Copy Settings"), this), 120, kButtonsTop, 1215, 420);
+    connect(copyButton_, &QPushButton::clicked, this, std::move(copy));
+    cmdCancel = placed(new QPushButton(QStringLiteral("Cancel"), this), pixelsToTwips(width()) - 1335, kButtonsTop, 1215, 420);
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    return copyButton_;
 }
 
 void DimCopyDialog::cmdAllDev_Click(int Index)

@@ -22,6 +22,9 @@ public:
     void cmdDstNone_Click();
     void cmdCancel_Click();
 
+    QAbstractButton* cancelButton() const override { return cmdCancel; }
+    QPushButton* defaultButton() const override { return copyButton_; }
+
     int16_t iCSrcDev = 0;
     int16_t iCSrcOut = 0;
 
@@ -31,18 +34,23 @@ public:
     std::array<QPushButton*, 4> cmdAllOut{};
     QPushButton* cmdDstAll;
     QPushButton* cmdDstNone;
-    QPushButton* cmdCancel;
+    QPushButton* cmdCancel = nullptr;
 
 protected:
     DimCopyDialog(const QString& formName, const QString& caption, const QString& frameCaption, int widthTwips);
 
-    // The copy button at the bottom left, wired to `copy`.
-    QPushButton* addCopyButton(std::function<void()> copy);
+    // The copy button at the bottom left, wired to `copy`, then Cancel at the bottom
+    // right. Made after every other control, since Tab follows the order controls are
+    // made in and these two come last in the layout.
+    QPushButton* addBottomButtons(std::function<void()> copy);
     // Runs `write` for every ticked destination, device by device, after enabling its
     // device.
     void forEachDestination(const std::function<void(int16_t d, int16_t o)>& write) const;
     // Tells the user and unloads the dialog.
     void copyComplete();
+
+private:
+    QPushButton* copyButton_ = nullptr;
 };
 
 // Ticks or unticks every box.

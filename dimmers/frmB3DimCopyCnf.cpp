@@ -9,7 +9,7 @@ frmB3DimCopyCnf::frmB3DimCopyCnf()
     : DimCopyDialog(QStringLiteral("frmB3DimCopyCnf"), QStringLiteral("Copy Dimmer Configuration"),
                     QStringLiteral("Copy Configuration To Outputs"), 6480)
 {
-    cmsCopy = addCopyButton([this] { cmsCopy_Click(); });
+    cmsCopy = addBottomButtons([this] { cmsCopy_Click(); });
 }
 
 void frmB3DimCopyCnf::cmsCopy_Click()

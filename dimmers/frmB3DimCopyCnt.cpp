@@ -13,15 +13,16 @@ frmB3DimCopyCnt::frmB3DimCopyCnt()
     : DimCopyDialog(QStringLiteral("frmB3DimCopyCnt"), QStringLiteral("Copy Dimmer Controls"),
                     QStringLiteral("Copy To Outputs"), 8160)
 {
+    // Made in the order of the layout, which is the order Tab takes.
     frmSrcCnt = placed(new QGroupBox(QStringLiteral("Controls To Copy"), this), 6480, 120, 1560, 4200);
-    for (int n = 0; n < kDimmerOptions; ++n) {
-        chkCNum[n] = placed(new VbCheckBox(toQ("Control " + Format00(n + 1)), frmSrcCnt), 120, 600 + 210 * n, 1335, 210);
-    }
     cmdCntAll = placed(new QPushButton(QStringLiteral("All"), frmSrcCnt), 120, 300, 615, 255);
     cmdCntNone = placed(new QPushButton(QStringLiteral("None"), frmSrcCnt), 780, 300, 615, 255);
     connect(cmdCntAll, &QPushButton::clicked, this, [this] { cmdCntAll_Click(); });
     connect(cmdCntNone, &QPushButton::clicked, this, [this] { cmdCntNone_Click(); });
-    cmdCopy = addCopyButton([this] { cmdCopy_Click(); });
+    for (int n = 0; n < kDimmerOptions; ++n) {
+        chkCNum[n] = placed(new VbCheckBox(toQ("Control " + Format00(n + 1)), frmSrcCnt), 120, 600 + 210 * n, 1335, 210);
+    }
+    cmdCopy = addBottomButtons([this] { cmdCopy_Click(); });
 }
 
 void frmB3DimCopyCnt::cmdCntAll_Click() { setAllBoxes(chkCNum, true); }

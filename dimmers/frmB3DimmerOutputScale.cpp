@@ -11,9 +11,19 @@
 
 namespace {
 
-VbLabel* scaleLabel(QWidget* parent, const QString& caption, int left, int top, int width, Qt::Alignment alignment)
+// The frame starts level with the first list, below the outer frame's top line that
+// its title would otherwise sit on, and ends level with the lower copy button.
+constexpr int kFrameTop = 240;
+constexpr int kFrameHeight = 3480;
+// The row under the picture (which ends at 3240): the input scale and the grip's
+// readings, clear of the frame's bottom line.
+constexpr int kBottomRowTop = 3240;
+constexpr int kBottomRowHeight = 225;
+
+VbLabel* scaleLabel(QWidget* parent, const QString& caption, int left, int top, int width, Qt::Alignment alignment,
+                    int height = 240)
 {
-    auto* label = placed(new VbLabel(parent), left, top, width, 240);
+    auto* label = placed(new VbLabel(parent), left, top, width, height);
     label->setCaption(caption);
     label->setAlignment(alignment);
     return label;
@@ -23,18 +33,19 @@ VbLabel* scaleLabel(QWidget* parent, const QString& caption, int left, int top, 
 
 void frmB3DimmerOutput::buildScaleGraph()
 {
-    frmScale = placed(new QGroupBox(QStringLiteral("PhotoCell Input To Dimmer Output Scaling"), frmConfig), 5550, 120, 4905, 3600);
+    frmScale = placed(new QGroupBox(QStringLiteral("PhotoCell Input To Dimmer Output Scaling"), frmConfig), 5550, kFrameTop,
+                      4905, kFrameHeight);
     picScale = new ScalePicture(scale, frmScale);
     picScale->move(twipsToPixels(720), twipsToPixels(240));
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     scaleLabel(frmScale, QStringLiteral("10 V"), 60, 240, 600, right);
     scaleLabel(frmScale, QStringLiteral("0 V"), 60, 3000, 600, right);
-    scaleLabel(frmScale, QStringLiteral("0"), 720, 3255, 600, Qt::AlignLeft | Qt::AlignVCenter);
-    scaleLabel(frmScale, QStringLiteral("255"), 4065, 3255, 600, right);
+    scaleLabel(frmScale, QStringLiteral("0"), 720, kBottomRowTop, 600, Qt::AlignLeft | Qt::AlignVCenter, kBottomRowHeight);
+    scaleLabel(frmScale, QStringLiteral("255"), 4065, kBottomRowTop, 600, right, kBottomRowHeight);
     lblVoltage = scaleLabel(frmScale, {}, 60, 1560, 615, right);
     // The grip's readings share the row of the input scale, between its two ends.
-    lblPercent = scaleLabel(frmScale, {}, 1440, 3255, 1095, Qt::AlignCenter);
-    lblFootCandle = scaleLabel(frmScale, {}, 2640, 3255, 1095, Qt::AlignCenter);
+    lblPercent = scaleLabel(frmScale, {}, 1440, kBottomRowTop, 1095, Qt::AlignCenter, kBottomRowHeight);
+    lblFootCandle = scaleLabel(frmScale, {}, 2640, kBottomRowTop, 1095, Qt::AlignCenter, kBottomRowHeight);
     hideGripTexts();
 
     connect(picScale, &ScalePicture::MouseDown, this, &frmB3DimmerOutput::picScale_MouseDown);

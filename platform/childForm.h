@@ -7,6 +7,9 @@
 #include <QString>
 #include <QWidget>
 
+class QAbstractButton;
+class QPushButton;
+
 namespace childForms {
 void unload(const QString& name);
 }
@@ -27,6 +30,11 @@ public:
     // The close box asks first: true unloads the form; a form that must stay loaded
     // does its own part and answers false, and is then only hidden.
     virtual bool Form_QueryUnload() { return true; }
+
+    // A form shown modally takes Escape and Enter as a dialog does: Escape presses its
+    // cancel button, Enter its default button. A form without them ignores those keys.
+    virtual QAbstractButton* cancelButton() const { return nullptr; }
+    virtual QPushButton* defaultButton() const { return nullptr; }
 
     // True once Form_Unload has run: the form may still exist while code that awaited
     // an exchange in it unwinds, but it does nothing more.

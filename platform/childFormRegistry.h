@@ -32,8 +32,9 @@ ChildForm* load(const QString& name);
 // Load, show modeless, raise, then Form_Activate. Returns nullptr when unregistered.
 ChildForm* show(const QString& name);
 // A fresh instance (one already loaded is unloaded first), set up by `prepare`, shown
-// as a modal dialog centred over the main window. Returns when the dialog has been
-// unloaded (by its own buttons, its close box or a closing of the child forms).
+// as a modal dialog centred over the main window: Escape presses the form's cancel
+// button and Enter its default button. Returns when the dialog has been unloaded (by
+// its own buttons or keys, its close box or a closing of the child forms).
 // Whatever called it may have been unloaded meanwhile: check before going on.
 void showModal(const QString& name, const std::function<void(ChildForm*)>& prepare);
 // Hides the form without unloading it.

@@ -1,3 +1,5 @@
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -6,6 +8,8 @@
 
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "core/modB3Dimmers.h"
 #include "core/modB3Glimwarden.h"
@@ -254,6 +258,125 @@ TEST_F(DimmerOutput, CopyDialogsCopyTheirFieldsToTheTickedOutputsOnly)
     clickWidget(form->cmdCopyControl);
     EXPECT_EQ(app.form("frmB3DimCopyCnt"), nullptr);
     EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+// A key as a person types it: to the control that has the focus.
+void pressKey(QWidget* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_TRUE(focused && dialog->isAncestorOf(focused)) << "the focus is outside the dialog";
+    QTest::keyClick(focused, key, modifiers);
+}
+
+// The key should have closed the dialog; one left open is closed here, so that the
+// modal show returns and the test goes on to its next step.
+void expectClosedByKey(const QString& name)
+{
+    if (!childForms::find(name)) return;
+    ADD_FAILURE() << name.toStdString() << " is still open";
+    childForms::unload(name);
+}
+
+// The controls as Tab visits them: the destination frame row by row, the controls
+// frame, then the buttons at the bottom.
+std::vector<QWidget*> layoutOrder(frmB3DimCopyCnt* dialog)
+{
+    std::vector<QWidget*> order{dialog->cmdDstAll, dialog->cmdDstNone};
+    order.insert(order.end(), dialog->cmdAllOut.begin(), dialog->cmdAllOut.end());
+    for (int d = 0; d < 12; ++d) {
+        order.push_back(dialog->cmdAllDev[d]);
+        for (int o = 0; o < 4; ++o) order.push_back(dialog->chkDst[d * 4 + o]);
+    }
+    order.insert(order.end(), {dialog->cmdCntAll, dialog->cmdCntNone});
+    order.insert(order.end(), dialog->chkCNum.begin(), dialog->chkCNum.end());
+    order.insert(order.end(), {dialog->cmdCopy, dialog->cmdCancel});
+    return order;
+}
+
+std::vector<std::string> captions(const std::vector<QWidget*>& controls)
+{
+    std::vector<std::string> texts;
+    for (QWidget* control : controls) {
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        texts.push_back(button ? button->text().toStdString() : "(no button)");
+    }
+    return texts;
+}
+
+TEST_F(DimmerOutput, CopyDialogsTakeTheKeysOfADialog)
+{
+    DimSetDevEnabled(0, 1);
+    DimSetPowerOnLevel(0, 0, 37);
+    DimSetCOType(0, 0, 3, 4);
+    auto* form = open();
+    ASSERT_NE(form, nullptr);
+    const auto untouched = iDimmerData;
+
+    // Escape is Cancel, with outputs ticked; so is Return while Cancel has the focus.
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        bool seen = false;
+        inDialog([&] {
+            auto* dialog = app.formAs<frmB3DimCopyCnf>("frmB3DimCopyCnf");
+            ASSERT_NE(dialog, nullptr);
+            seen = true;
+            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+            EXPECT_EQ(dialog->windowType(), Qt::Dialog);
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(dialog);
+            EXPECT_TRUE(accessible && accessible->role() == QAccessible::Dialog);
+            clickWidget(dialog->cmdDstAll);
+            if (key == Qt::Key_Return) dialog->cmdCancel->setFocus();
+            pressKey(dialog, key);
+            expectClosedByKey("frmB3DimCopyCnf");
+        });
+        clickWidget(form->cmdCopyConfig);  // returns only once the dialog has gone
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(app.form("frmB3DimCopyCnf"), nullptr);
+        EXPECT_EQ(iDimmerData, untouched);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // Return on a ticked box copies as "Copy Settings" does.
+    inDialog([&] {
+        auto* dialog = app.formAs<frmB3DimCopyCnf>("frmB3DimCopyCnf");
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        clickWidget(dialog->chkDst[1 * 4 + 2]);
+        dialog->chkDst[1 * 4 + 2]->setFocus();
+        pressKey(dialog, Qt::Key_Return);
+        expectClosedByKey("frmB3DimCopyCnf");
+    });
+    clickWidget(form->cmdCopyConfig);
+    EXPECT_EQ(app.form("frmB3DimCopyCnf"), nullptr);
+    EXPECT_EQ(DimGetPowerOnLevel(1, 2), 37);
+    EXPECT_EQ(dialogs.prompts(), std::vector<std::string>{"Copy Complete"});
+
+    // Tab runs through the controls as they are laid out, round to the first again;
+    // the keypad's Enter copies too.
+    bool seen = false;
+    inDialog([&] {
+        auto* dialog = app.formAs<frmB3DimCopyCnt>("frmB3DimCopyCnt");
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        EXPECT_EQ(dialog->windowType(), Qt::Dialog);
+        std::vector<QWidget*> expected = layoutOrder(dialog);
+        expected.push_back(expected.front());
+        std::vector<QWidget*> visited{QApplication::focusWidget()};
+        while (visited.size() < expected.size()) {
+            pressKey(dialog, Qt::Key_Tab);
+            visited.push_back(QApplication::focusWidget());
+        }
+        EXPECT_EQ(captions(visited), captions(expected));
+        clickWidget(dialog->chkCNum[3]);
+        clickWidget(dialog->chkDst[2 * 4 + 1]);
+        pressKey(dialog, Qt::Key_Enter, Qt::KeypadModifier);
+        expectClosedByKey("frmB3DimCopyCnt");
+    });
+    clickWidget(form->cmdCopyControl);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(app.form("frmB3DimCopyCnt"), nullptr);
+    EXPECT_EQ(DimGetCOType(2, 1, 3), 4);
+    EXPECT_EQ(dialogs.prompts(), (std::vector<std::string>{"Copy Complete", "Copy Complete"}));
 }
 
 } // namespace
