@@ -260,6 +260,13 @@ TEST_F(DimmerOutput, CopyDialogsCopyTheirFieldsToTheTickedOutputsOnly)
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
+// Keys go to the active window. Showing the dialog only asks for its activation, which
+// comes with a later event: the widget may call itself active before the application does.
+void waitUntilActive(QWidget* dialog)
+{
+    EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; })) << "the dialog is not active";
+}
+
 // A key as a person types it: to the control that has the focus.
 void pressKey(QWidget* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
@@ -319,7 +326,7 @@ TEST_F(DimmerOutput, CopyDialogsTakeTheKeysOfADialog)
             auto* dialog = app.formAs<frmB3DimCopyCnf>("frmB3DimCopyCnf");
             ASSERT_NE(dialog, nullptr);
             seen = true;
-            EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+            waitUntilActive(dialog);
             EXPECT_EQ(dialog->windowType(), Qt::Dialog);
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(dialog);
             EXPECT_TRUE(accessible && accessible->role() == QAccessible::Dialog);
@@ -339,7 +346,7 @@ TEST_F(DimmerOutput, CopyDialogsTakeTheKeysOfADialog)
     inDialog([&] {
         auto* dialog = app.formAs<frmB3DimCopyCnf>("frmB3DimCopyCnf");
         ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        waitUntilActive(dialog);
         clickWidget(dialog->chkDst[1 * 4 + 2]);
         dialog->chkDst[1 * 4 + 2]->setFocus();
         pressKey(dialog, Qt::Key_Return);
@@ -357,7 +364,7 @@ TEST_F(DimmerOutput, CopyDialogsTakeTheKeysOfADialog)
         auto* dialog = app.formAs<frmB3DimCopyCnt>("frmB3DimCopyCnt");
         ASSERT_NE(dialog, nullptr);
         seen = true;
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+        waitUntilActive(dialog);
         EXPECT_EQ(dialog->windowType(), Qt::Dialog);
         std::vector<QWidget*> expected = layoutOrder(dialog);
         expected.push_back(expected.front());
