@@ -2,12 +2,10 @@
 
 #include <QCloseEvent>
 #include <QFont>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QStringList>
 
 #include "platform/childFormRegistry.h"
-#include "platform/titleBarRoom.h"
 #include "platform/twips.h"
 
 ChildForm::ChildForm(const QString& formName, QWidget* parent) : QWidget(parent), name_(formName)
@@ -32,19 +30,10 @@ void ChildForm::setTwipsSize(int widthTwips, int heightTwips)
 void ChildForm::setOwnTwipsSize(int widthTwips, int heightTwips)
 {
     setTwipsSize(widthTwips, heightTwips);
-    widensForTitle_ = true;
+    ownSize_ = true;
 }
 
 void ChildForm::setCaption(const QString& caption) { setWindowTitle(caption); }
-
-bool ChildForm::event(QEvent* event)
-{
-    if (event->type() == QEvent::ParentChange && widensForTitle_) {
-        if (const auto* frame = qobject_cast<const QMdiSubWindow*>(parentWidget()))
-            setFixedWidth(width() + titleBarShortfall(frame, windowTitle(), width()));
-    }
-    return QWidget::event(event);
-}
 
 void ChildForm::mousePressEvent(QMouseEvent* event)
 {

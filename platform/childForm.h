@@ -42,15 +42,13 @@ public:
 
     // Client size in twips, fixed as the form declares it.
     void setTwipsSize(int widthTwips, int heightTwips);
-    // A client size of our own choosing rather than a given one: the form grows wider
-    // where the title bar of its MDI frame would shorten its caption.
+    // A client size of our own choosing rather than a given one: the registry widens
+    // such a form where the title bar of its MDI frame would shorten its caption.
     void setOwnTwipsSize(int widthTwips, int heightTwips);
+    bool hasOwnSize() const { return ownSize_; }
     void setCaption(const QString& caption);
 
 protected:
-    // Widens a form of our own size as it is placed in its frame, before the MDI area
-    // sizes the frame around it.
-    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     // The close box unloads the form, as VB's does (Form_Unload, then deletion).
     void closeEvent(QCloseEvent* event) override;
@@ -60,5 +58,5 @@ private:
 
     QString name_;
     bool unloaded_ = false;
-    bool widensForTitle_ = false;
+    bool ownSize_ = false;
 };

@@ -10,6 +10,7 @@
 
 #include "platform/childForm.h"
 #include "platform/dialogBehaviour.h"
+#include "platform/titleBarRoom.h"
 
 namespace childForms {
 namespace {
@@ -91,6 +92,12 @@ ChildForm* load(const QString& name)
     registry().instances.insert(name, form);
     if (registry().area) {
         QMdiSubWindow* sub = registry().area->addSubWindow(form, kFrameFlags);
+        // A form whose size is ours grows until its frame's title bar shows the caption
+        // whole; the frame then takes the new width.
+        if (form->hasOwnSize()) {
+            form->setFixedWidth(form->width() + titleBarShortfall(sub, form->windowTitle(), form->width()));
+            sub->adjustSize();
+        }
         keepMeaningfulSystemMenu(sub);
         // Every form opens at the area's top left. Left to itself the area would put a
         // form loaded while another is shown (the connect form, at start-up) out of
