@@ -358,7 +358,7 @@ void frmB3Connect::ConnectTCP()
         const LinkBusyScope busy(this);
         cmdConnect->setEnabled(false);
         // The wait below lets events run: no other form may be opened meanwhile.
-        mainWindowHooks::DisableMainMenus();
+        mainWindowHooks::DisableMainMenus(this);
         try {
             SocketControl& socket = WinSockGW();
             socket.LocalPort = 0;
@@ -371,13 +371,13 @@ void frmB3Connect::ConnectTCP()
             if (StopwatchElapsedMs(kWaitStopwatch) >= kTcpConnectLimitMs) throw LinkError("connect timed out");
             ReadRevisionOrFail();
         } catch (const LinkError&) {
-            mainWindowHooks::EnableMainMenus();
+            mainWindowHooks::EnableMainMenus(this);
             failConnect(false);
             return;
         }
         // The first status read waits with events running too.
         ReadGWStatus();
-        mainWindowHooks::EnableMainMenus();
+        mainWindowHooks::EnableMainMenus(this);
         // A status read that failed has already ended the link.
         if (bConnected) {
             showConnectedAppearance(4);

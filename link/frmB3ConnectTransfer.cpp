@@ -161,14 +161,14 @@ void frmB3Connect::endTransferActivity()
 
 void frmB3Connect::MasterMDIMenuDisable()
 {
-    mainWindowHooks::DisableMainMenus();
+    mainWindowHooks::DisableMainMenus(this);
     cmdCancelUpDownLoad->show();
     DoEvents();
 }
 
 void frmB3Connect::MasterMDIMenuEnable()
 {
-    mainWindowHooks::EnableMainMenus();
+    mainWindowHooks::EnableMainMenus(this);
     cmdCancelUpDownLoad->hide();
 }
 

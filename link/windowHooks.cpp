@@ -1,6 +1,11 @@
 #include "link/windowHooks.h"
 
+#include <QPointer>
+#include <algorithm>
 #include <utility>
+#include <vector>
+
+#include "platform/childFormRegistry.h"
 
 namespace {
 
@@ -16,15 +21,15 @@ ConnectFormHooks& formHooks()
     return installed;
 }
 
-struct MenuHolds {
-    int count = 0;
-    bool switchOnDeferred = false;
+struct MainMenusState {
+    std::vector<QPointer<const QObject>> keepers;
+    int holds = 0;
 };
 
-MenuHolds& menuHolds()
+MainMenusState& mainMenus()
 {
-    static MenuHolds holds;
-    return holds;
+    static MainMenusState state;
+    return state;
 }
 
 template <class Hook, class... Args>
@@ -41,26 +46,40 @@ namespace mainWindowHooks {
 void SetStatusPanelText(int panel, const std::string& text) { callIfSet(windowHooks().setStatusPanelText, panel, text); }
 void UpdateStatusBar() { callIfSet(windowHooks().updateStatusBar); }
 void CloseChildForms() { callIfSet(windowHooks().closeChildForms); }
-void DisableMainMenus()
+namespace {
+
+// Off while a loaded form keeps them off; on when none does, unless a hold defers it.
+void applyMainMenus()
 {
-    menuHolds().switchOnDeferred = false;
-    callIfSet(windowHooks().setMainMenusEnabled, false);
+    auto& keepers = mainMenus().keepers;
+    std::erase_if(keepers, [](const QPointer<const QObject>& keeper) { return !childForms::stillLoaded(keeper); });
+    if (!keepers.empty()) callIfSet(windowHooks().setMainMenusEnabled, false);
+    else if (mainMenus().holds == 0) callIfSet(windowHooks().setMainMenusEnabled, true);
 }
 
-void EnableMainMenus()
+} // namespace
+
+void DisableMainMenus(const QObject* keeper)
 {
-    if (menuHolds().count > 0) menuHolds().switchOnDeferred = true;
-    else callIfSet(windowHooks().setMainMenusEnabled, true);
+    if (!childForms::stillLoaded(keeper)) return;
+    auto& keepers = mainMenus().keepers;
+    if (std::find(keepers.begin(), keepers.end(), keeper) == keepers.end()) keepers.emplace_back(keeper);
+    applyMainMenus();
+}
+
+void EnableMainMenus(const QObject* keeper)
+{
+    std::erase(mainMenus().keepers, keeper);
+    applyMainMenus();
 }
 
 void DisconnectGW() { callIfSet(windowHooks().disconnectGW); }
 
-MainMenusHold::MainMenusHold() { ++menuHolds().count; }
+MainMenusHold::MainMenusHold() { ++mainMenus().holds; }
 
 MainMenusHold::~MainMenusHold()
 {
-    if (--menuHolds().count > 0 || !std::exchange(menuHolds().switchOnDeferred, false)) return;
-    callIfSet(windowHooks().setMainMenusEnabled, true);
+    if (--mainMenus().holds == 0) applyMainMenus();
 }
 } // namespace mainWindowHooks
 

@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+class QObject;
+
 struct MainWindowHooks {
     // Draws a changed text before it returns: the serial waits handle no events.
     std::function<void(int panel, const std::string& text)> setStatusPanelText;
@@ -24,15 +26,19 @@ namespace mainWindowHooks {
 void SetStatusPanelText(int panel, const std::string& text);
 void UpdateStatusBar();
 void CloseChildForms();
-void DisableMainMenus();
-void EnableMainMenus();
+// The main menus are off while a loaded form keeps them off (its automatic updates, a
+// force, the diagnostic, a connect or a transfer) and on once none does and no
+// exchange is awaited. A form keeps them off from its DisableMainMenus until its
+// EnableMainMenus; an unloaded form keeps nothing off, so a late event reaching one
+// cannot leave the menus off with no form to give them back.
+void DisableMainMenus(const QObject* keeper);
+void EnableMainMenus(const QObject* keeper);
 void DisconnectGW();
 
 // Over TCP/IP a reply wait runs the event loop, and a form that switched the main
-// menus off may be closed in it and switch them on again. A menu command then would
-// open a form whose reads are refused while the wait runs. So while a hold lives the
-// menus only ever go off; the last switch-on asked for is carried out when the last
-// hold ends.
+// menus off may be closed in it. A menu command then would open a form whose reads
+// are refused while the wait runs. So while a hold lives the menus only ever go off;
+// they come back, if no form keeps them off, when the last hold ends.
 class MainMenusHold {
 public:
     MainMenusHold();

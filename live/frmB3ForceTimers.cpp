@@ -74,6 +74,6 @@ void frmB3ForceTimers::setForcing(bool forcing)
     lblPleaseWait->setVisible(forcing);
     lblPleaseWait->repaint();
     for (QPushButton* button : cmdForce) button->setEnabled(!forcing);
-    if (forcing) mainWindowHooks::DisableMainMenus();
-    else mainWindowHooks::EnableMainMenus();
+    if (forcing) mainWindowHooks::DisableMainMenus(this);
+    else mainWindowHooks::EnableMainMenus(this);
 }

@@ -86,7 +86,7 @@ frmB3SystemDiagnostic::frmB3SystemDiagnostic() : ChildForm(QStringLiteral("frmB3
 
 void frmB3SystemDiagnostic::Form_Activate()
 {
-    mainWindowHooks::DisableMainMenus();
+    mainWindowHooks::DisableMainMenus(this);
     Timer1->stop();
     cmdStop->setText(QStringLiteral("Stop"));
     bTestStopped = VbFalse;
@@ -105,7 +105,7 @@ void frmB3SystemDiagnostic::Form_Unload()
 {
     Timer1->stop();
     // Whether it was running, stopped or lost its link, the test leaves the menus on.
-    mainWindowHooks::EnableMainMenus();
+    mainWindowHooks::EnableMainMenus(this);
 }
 
 void frmB3SystemDiagnostic::Timer1_Timer()
@@ -142,8 +142,8 @@ void frmB3SystemDiagnostic::cmdStop_Click()
     else Timer1->stop();
     cmdStop->setText(start ? QStringLiteral("Stop") : QStringLiteral("Start"));
     cmdClearTotals->setEnabled(!start);
-    if (start) mainWindowHooks::DisableMainMenus();
-    else mainWindowHooks::EnableMainMenus();
+    if (start) mainWindowHooks::DisableMainMenus(this);
+    else mainWindowHooks::EnableMainMenus(this);
 }
 
 void frmB3SystemDiagnostic::cmdClearTotals_Click()

@@ -100,7 +100,7 @@ void LiveForm::switchAutoUpdatesOn()
     autoUpdates_ = true;
     cmdAutoUpdate->setText(kDisableAutoUpdates);
     setAutoUpdateLabel(true);
-    mainWindowHooks::DisableMainMenus();
+    mainWindowHooks::DisableMainMenus(this);
     autoUpdatesSwitched(true);
     cmdUpdateStatus->setEnabled(false);
     Timer1->start();
@@ -112,7 +112,7 @@ void LiveForm::switchAutoUpdatesOff()
     cmdAutoUpdate->setText(kEnableAutoUpdates);
     setAutoUpdateLabel(false);
     Timer1->stop();
-    mainWindowHooks::EnableMainMenus();
+    mainWindowHooks::EnableMainMenus(this);
     autoUpdatesSwitched(false);
     cmdUpdateStatus->setEnabled(true);
 }

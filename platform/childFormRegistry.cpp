@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 #include <utility>
 
 #include "platform/childForm.h"
@@ -49,6 +50,15 @@ void keepMeaningfulSystemMenu(QMdiSubWindow* sub)
     const QStringList meaningless = {QMdiSubWindow::tr("&Size"), QMdiSubWindow::tr("Stay on &Top")};
     for (QAction* action : menu->actions())
         if (meaningless.contains(action->text())) menu->removeAction(action);
+}
+
+// An unloaded form may live on while code that awaited an exchange in it unwinds, and
+// events already under way would still reach it: the click a screen reader started a
+// moment before, a timer's tick. It acts on none of them, as an unloaded form cannot.
+void silence(ChildForm* form)
+{
+    for (QTimer* timer : form->findChildren<QTimer*>()) timer->stop();
+    for (QObject* child : form->findChildren<QObject*>()) child->blockSignals(true);
 }
 
 } // namespace
@@ -164,6 +174,7 @@ void unload(const QString& name)
     form->unloaded_ = true;
     if (QPointer<QEventLoop> loop = registry().modalLoops.take(name)) loop->quit();
     form->Form_Unload();
+    silence(form);
     QWidget* frame = frameOf(form);
     frame->hide();
     if (registry().deletionHolds > 0) registry().heldFrames.append(frame);

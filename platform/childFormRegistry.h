@@ -33,14 +33,15 @@ ChildForm* load(const QString& name);
 ChildForm* show(const QString& name);
 // A fresh instance (one already loaded is unloaded first), set up by `prepare`, shown
 // as a modal dialog centred over the main window: Escape presses the form's cancel
-// button and Enter its default button. Returns when the dialog has been unloaded (by
+// button, and Enter the focused push button or else the form's default button. Returns when the dialog has been unloaded (by
 // its own buttons or keys, its close box or a closing of the child forms).
 // Whatever called it may have been unloaded meanwhile: check before going on.
 void showModal(const QString& name, const std::function<void(ChildForm*)>& prepare);
 // Hides the form without unloading it.
 void hide(const QString& name);
 // Form_Unload and hidden at once, then deleted: deferred, so a form may unload itself
-// from a handler, and held back while a DeletionHold lives.
+// from a handler, and held back while a DeletionHold lives. Meanwhile the form acts on
+// nothing: its timers stop and its controls' signals reach no handler.
 void unload(const QString& name);
 // False for nullptr and for a child form that has been unloaded.
 bool stillLoaded(const QObject* object);

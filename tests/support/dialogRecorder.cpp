@@ -37,6 +37,7 @@ std::vector<std::string> DialogRecorder::prompts() const
 int DialogRecorder::onMsgBox(const MsgBoxCall& call)
 {
     messages.push_back(call);
+    if (whileShown) whileShown(call);
     if (msgBoxAnswers_.empty()) return defaultMsgBoxAnswer ? defaultMsgBoxAnswer : firstButtonOf(call.style);
     const int answer = msgBoxAnswers_.front();
     msgBoxAnswers_.pop_front();

@@ -11,6 +11,7 @@
 // of the box: OK, Abort, Yes or Retry) and a file dialog is cancelled.
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ public:
     std::vector<MsgBoxCall> messages;
     std::vector<CommonDialogCall> fileDialogs;
     int defaultMsgBoxAnswer = 0;
+    // Runs while a message box is up, before it is answered: what a real box's own
+    // event loop would deliver meanwhile (a late click, a timer) happens here.
+    std::function<void(const MsgBoxCall&)> whileShown;
 
 private:
     int onMsgBox(const MsgBoxCall& call);

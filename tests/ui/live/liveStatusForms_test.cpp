@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -302,6 +304,47 @@ TEST_F(LiveStatusForms, PanelLostDuringAutomaticUpdatesClosesTheFormOnceWithMenu
     EXPECT_EQ(dialogs.messages[0].style, vbExclamation);
     EXPECT_EQ(dialogs.messages[0].title, "OVK Brevantine 3");
     EXPECT_NE(childForms::find("frmB3Connect"), nullptr);
+}
+
+// A press made through the accessibility interface (a screen reader, an automation
+// tool) clicks a moment later. Made as the panel is lost, its click reaches the form
+// after the loss has unloaded it, while the warning is up: it switches nothing on
+// again, and the menus are back with nothing polling.
+TEST_F(LiveStatusForms, AClickThatArrivesAfterALostPanelUnloadedTheFormLeavesTheMenusOn)
+{
+    setInstalledPoints(4);
+    connectTcp(32);
+    auto* form = openFromMenu<frmB3RelayStatus>("mnuRelayStatus", "frmB3RelayStatus");
+    ASSERT_NE(form, nullptr);
+    clickWidget(form->cmdAutoUpdate);
+    ASSERT_TRUE(mainMenusDisabled());
+
+    const QPointer<QPushButton> button(form->cmdAutoUpdate);
+    const QPointer<LivePollTimer> timer(form->Timer1);
+    bool pressedOnUnloadedForm = false;
+    bool pollTimerRunning = true;
+    dialogs.whileShown = [&](const MsgBoxCall&) {
+        if (!button || app.form("frmB3RelayStatus")) return;
+        QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+        pressedOnUnloadedForm = true;
+        // The warning's own event loop runs, and the press's click falls due in it.
+        QEventLoop warning;
+        QTimer::singleShot(300, &warning, &QEventLoop::quit);
+        warning.exec();
+        pollTimerRunning = timer && timer->isActive();
+    };
+    // The next automatic poll finds the panel lost.
+    panel.injectFault(FakePanel::Fault::BadChecksum, 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.messages.empty(); }, 5000));
+
+    ASSERT_TRUE(pressedOnUnloadedForm);
+    EXPECT_EQ(dialogs.prompts(), std::vector<std::string>{"Connection To Brevantine 3 Panel Lost"});
+    EXPECT_FALSE(pollTimerRunning);
+    EXPECT_TRUE(mainMenusEnabled());
+    AppHarness::processEvents();
+    EXPECT_TRUE(mainMenusEnabled());
+    EXPECT_TRUE(button.isNull());
 }
 
 TEST_F(LiveStatusForms, AFailedFirstReadOverTcpClosesTheNewFormAndShowsTheConnectForm)
