@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 
 #include "platform/childForm.h"
@@ -16,13 +17,20 @@ bool isEnter(const QKeyEvent& key)
            && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
-// Escape and Enter as a dialog takes them. They reach the form only when the control
-// with the focus has not used them: Escape presses the cancel button; Enter presses the
-// push button that has the focus (the one a person tabbed to), from any other control
-// the default button.
-class DialogKeys : public QObject {
+// The default button and the keys of a dialog. As in a desktop dialog, a push button
+// of the dialog that has the focus is its default, drawn and reported so, and Enter
+// presses it; with the focus on any other control the form's own default button is
+// the default. Escape presses the cancel button. The keys reach the form only when
+// the control with the focus has not used them (a default push button takes Enter
+// itself).
+class DialogButtons : public QObject {
 public:
-    explicit DialogKeys(ChildForm* form) : QObject(form), form_(form) {}
+    explicit DialogButtons(ChildForm* form) : QObject(form), form_(form)
+    {
+        form->installEventFilter(this);
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { followFocus(now); });
+        makeDefault(form->defaultButton());
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -31,23 +39,31 @@ protected:
         const auto& key = static_cast<const QKeyEvent&>(*event);
         QAbstractButton* button = nullptr;
         if (key.matches(QKeySequence::Cancel)) button = form_->cancelButton();
-        else if (isEnter(key)) {
-            QPushButton* focused = focusedPushButton();
-            button = focused ? focused : form_->defaultButton();
-        }
+        else if (isEnter(key)) button = default_;
         if (!button || !button->isVisible() || !button->isEnabled()) return false;
         button->click();
         return true;
     }
 
 private:
-    QPushButton* focusedPushButton() const
+    // Focus that leaves the dialog (another application) leaves its default as it was.
+    void followFocus(QWidget* now)
     {
-        auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        return focused && form_->isAncestorOf(focused) ? focused : nullptr;
+        if (!now || !form_->isAncestorOf(now)) return;
+        auto* button = qobject_cast<QPushButton*>(now);
+        makeDefault(button ? button : form_->defaultButton());
+    }
+
+    void makeDefault(QPushButton* button)
+    {
+        if (button == default_) return;
+        if (default_) default_->setDefault(false);
+        default_ = button;
+        if (button) button->setDefault(true);
     }
 
     ChildForm* form_;
+    QPointer<QPushButton> default_;
 };
 
 // Screen readers ask a window what it is: a form shown as a dialog says so. The role
@@ -78,7 +94,6 @@ void makeDialog(ChildForm* form, QWidget* owner)
     }();
     form->setParent(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     form->setWindowModality(Qt::ApplicationModal);
-    if (QPushButton* button = form->defaultButton()) button->setDefault(true);
-    form->installEventFilter(new DialogKeys(form));
+    new DialogButtons(form);
 }
 

@@ -386,4 +386,56 @@ TEST_F(DimmerOutput, CopyDialogsTakeTheKeysOfADialog)
     EXPECT_EQ(dialogs.prompts(), (std::vector<std::string>{"Copy Complete", "Copy Complete"}));
 }
 
+// A dialog draws as its default the button Enter presses: a push button of its own
+// while that has the focus, "Copy Settings" while any other control has it. Screen
+// readers are told the same.
+TEST_F(DimmerOutput, CopyDialogsDefaultButtonFollowsTheFocus)
+{
+    DimSetDevEnabled(0, 1);
+    auto* form = open();
+    ASSERT_NE(form, nullptr);
+    const auto defaults = [](QWidget* dialog) {
+        std::vector<std::string> drawn;
+        for (auto* button : dialog->findChildren<QPushButton*>()) {
+            const bool reported = QAccessible::queryAccessibleInterface(button)->state().defaultButton;
+            EXPECT_EQ(reported, button->isDefault()) << button->text().toStdString();
+            if (button->isDefault()) drawn.push_back(button->text().toStdString());
+        }
+        return drawn;
+    };
+    using Drawn = std::vector<std::string>;
+
+    bool seen = false;
+    inDialog([&] {
+        auto* dialog = app.formAs<frmB3DimCopyCnf>("frmB3DimCopyCnf");
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        EXPECT_EQ(defaults(dialog), Drawn{"Copy Settings"});
+        waitUntilActive(dialog);
+        auto* focusedButton = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        EXPECT_EQ(defaults(dialog), Drawn{focusedButton ? focusedButton->text().toStdString() : "Copy Settings"});
+
+        // After a click on "All DO 2" Enter presses "All DO 2" again, and copies nothing.
+        clickWidget(dialog->cmdAllOut[1]);
+        EXPECT_EQ(defaults(dialog), Drawn{"All DO 2"});
+        dialog->cmdDstNone_Click();
+        pressKey(dialog, Qt::Key_Return);
+        EXPECT_EQ(dialog->chkDst[5 * 4 + 1]->Value(), 1);
+        EXPECT_EQ(dialog->chkDst[5 * 4 + 2]->Value(), 0);
+        EXPECT_EQ(app.form("frmB3DimCopyCnf"), dialog);
+
+        clickWidget(dialog->chkDst[0]);
+        EXPECT_EQ(defaults(dialog), Drawn{"Copy Settings"});
+        pressKey(dialog, Qt::Key_Tab);
+        EXPECT_EQ(defaults(dialog), Drawn{"Copy Settings"});
+        dialog->cmdCancel->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(defaults(dialog), Drawn{"Cancel"});
+        pressKey(dialog, Qt::Key_Return);
+        expectClosedByKey("frmB3DimCopyCnf");
+    });
+    clickWidget(form->cmdCopyConfig);
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 } // namespace
