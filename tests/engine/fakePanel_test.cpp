@@ -15,6 +15,7 @@
 
 #include "core/hexText.h"
 #include "fakePanel.h"
+#include "fakePanelOptions.h"
 #include "link/engine/frameProtocol.h"
 #include "link/engine/panelCommands.h"
 
@@ -227,4 +228,29 @@ TEST(FakePanel, PseudoTerminalWithModemFrontEnd)
     EXPECT_EQ(line.command(pc::ReadStatus(), 150), "");
     char c = 0;
     EXPECT_LE(::read(openedFd, &c, 1), 0);
+}
+
+TEST(FakePanel, InputsOptionSetsTheInputStatusPage)
+{
+    const auto options = ParseFakePanelOptions({"--address", "127.0.0.63", "--inputs", "1203", "--pty"});
+    ASSERT_TRUE(options);
+    EXPECT_TRUE(options->pty);  // --inputs takes just its value; the option after it still counts
+    FakePanel panel;
+    ApplyFakePanelOptions(*options, panel);
+    ASSERT_TRUE(panel.listenTcp(options->address));
+    RawLink link(connectTo("127.0.0.63"));
+    ASSERT_TRUE(link.valid());
+    // The inputs given come first; the rest keep the panel's default, all contacts open.
+    EXPECT_EQ(DecodeItemPage(link.command(pc::ReadInputStatus())), "1203" + std::string(44, '0'));
+
+    // All 48 inputs may be given, in either letter case; the panel answers upper case.
+    const std::string all48 = "0123456789abcdef0123456789ABCDEF3210fedcba987654";
+    const auto full = ParseFakePanelOptions({"--inputs", all48});
+    ASSERT_TRUE(full);
+    ApplyFakePanelOptions(*full, panel);
+    EXPECT_EQ(DecodeItemPage(link.command(pc::ReadInputStatus())), "0123456789ABCDEF0123456789ABCDEF3210FEDCBA987654");
+
+    for (const std::string& bad : {all48 + "0", std::string("12G3"), std::string("")})
+        EXPECT_FALSE(ParseFakePanelOptions({"--inputs", bad})) << '"' << bad << '"';
+    EXPECT_FALSE(ParseFakePanelOptions({"--inputs"}));
 }
