@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "platform/commonFileDialog.h"
 #include "platform/latin1.h"
 
 namespace {
@@ -42,16 +43,35 @@ QString& lastDirectory()
     return directory;
 }
 
+// Paths are kept as the file system's bytes; names and filters are Latin-1 text. A
+// full file name is passed whole: the dialog opens its folder and offers the name.
+QString startDirectory(const CommonDialogCall& call)
+{
+    const QString start = QFile::decodeName(call.fileName.c_str());
+    if (start.isEmpty()) return lastDirectory();
+    if (start.contains('*')) return QFileInfo(start).absolutePath();
+    return start;
+}
+
 std::string showRealDialog(const CommonDialogCall& call)
 {
-    // Paths are kept as the file system's bytes; names and filters are Latin-1 text.
-    const QString start = QFile::decodeName(call.fileName.c_str());
-    QFileInfo startInfo(start);
-    QString directory = start;
-    if (start.isEmpty()) directory = lastDirectory();
-    else if (start.contains('*')) directory = startInfo.absolutePath();
-    QFileDialog dialog(QApplication::activeWindow(), toQ(call.title), directory, qtFilterOf(call.filter));
+    CommonFileDialog window(call, QApplication::activeWindow());
+    QFileDialog& dialog = window.dialog;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    lastDirectory() = dialog.directory().absolutePath();
+    if (!accepted || dialog.selectedFiles().isEmpty()) return call.fileName;
+    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+}
+
+} // namespace
+
+CommonFileDialog::CommonFileDialog(const CommonDialogCall& call, QWidget* parent)
+    : dialog(parent, toQ(call.title), startDirectory(call), qtFilterOf(call.filter))
+{
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Set before control returns to the event loop: the model types the entries of a
+    // folder only when the listing arrives through it.
+    dialog.setIconProvider(&iconProvider);
     if (call.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -60,13 +80,7 @@ std::string showRealDialog(const CommonDialogCall& call)
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
     }
     if (call.flags & cdlOFNFileMustExist) dialog.setFileMode(QFileDialog::ExistingFile);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    lastDirectory() = dialog.directory().absolutePath();
-    if (!accepted || dialog.selectedFiles().isEmpty()) return call.fileName;
-    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
-
-} // namespace
 
 void SetCommonDialogResponder(CommonDialogResponder responder) { installedResponder() = std::move(responder); }
 
