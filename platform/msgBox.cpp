@@ -1,7 +1,11 @@
 #include "platform/msgBox.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "platform/latin1.h"
 
@@ -23,7 +27,6 @@ QMessageBox::Icon iconOf(int style)
     default: return QMessageBox::NoIcon;
     }
 }
-
 
 QMessageBox::StandardButtons buttonsOf(int style)
 {
@@ -51,12 +54,35 @@ int answerOf(int button)
     }
 }
 
+// The system box this one stands in for widens itself until a desktop's title bar
+// shows its caption whole; Qt's allows for the title only in its regular sub-window
+// font with 50 pixels to spare, which a desktop's bold caption outgrows. Room for the
+// caption in a bold 10-point sans face, with the window icon and up to three title
+// buttons beside it.
+int titleBarWidth(const QString& title)
+{
+    QFont face(QStringLiteral("Sans Serif"), 10, QFont::Bold);
+    face.setStyleHint(QFont::SansSerif);
+    constexpr int kIconAndButtons = 110;
+    return QFontMetrics(face).horizontalAdvance(title) + kIconAndButtons;
+}
+
+// The box fixes its own size from its layout when it is shown, over any minimum width
+// set on it; so the layout asks for the title's room, in a row of its own that holds
+// nothing and so adds no height.
+void makeRoomForTitle(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;  // Qt lays its boxes out on a grid; anything else stays as Qt made it
+    const QMargins margins = grid->contentsMargins();
+    const int width = titleBarWidth(box.windowTitle()) - margins.left() - margins.right();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 int showRealBox(const MsgBoxCall& call)
 {
-    QMessageBox box(iconOf(call.style), toQ(call.title), toQ(call.prompt), buttonsOf(call.style),
-                    QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    return answerOf(box.exec());
+    return answerOf(makeMessageBox(call, QApplication::activeWindow())->exec());
 }
 
 } // namespace
@@ -69,3 +95,13 @@ int MsgBox(const std::string& prompt, int style, const std::string& title)
 }
 
 void SetMsgBoxResponder(MsgBoxResponder responder) { installedResponder() = std::move(responder); }
+
+std::unique_ptr<QMessageBox> makeMessageBox(const MsgBoxCall& call, QWidget* parent)
+{
+    auto box = std::make_unique<QMessageBox>(iconOf(call.style), toQ(call.title), toQ(call.prompt),
+                                             buttonsOf(call.style), parent);
+    box->setTextFormat(Qt::PlainText);
+    // Last: setting an icon or further texts lays the box out anew.
+    makeRoomForTitle(*box);
+    return box;
+}

@@ -4,7 +4,11 @@
 // records the call and answers from a script.
 
 #include <functional>
+#include <memory>
 #include <string>
+
+class QMessageBox;
+class QWidget;
 
 enum VbMsgBoxStyle : int {
     vbOKOnly = 0,
@@ -35,3 +39,6 @@ using MsgBoxResponder = std::function<int(const MsgBoxCall&)>;
 int MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& title = kAppTitle);
 // Installs a responder; an empty one restores the real message box.
 void SetMsgBoxResponder(MsgBoxResponder responder);
+
+// The box MsgBox shows for `call`, built whole but not yet run.
+std::unique_ptr<QMessageBox> makeMessageBox(const MsgBoxCall& call, QWidget* parent);
