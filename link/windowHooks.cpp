@@ -59,9 +59,9 @@ void applyMainMenus()
 
 } // namespace
 
+// An unloaded keeper is dropped again at once by applyMainMenus.
 void DisableMainMenus(const QObject* keeper)
 {
-    if (!childForms::stillLoaded(keeper)) return;
     auto& keepers = mainMenus().keepers;
     if (std::find(keepers.begin(), keepers.end(), keeper) == keepers.end()) keepers.emplace_back(keeper);
     applyMainMenus();
